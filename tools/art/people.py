@@ -193,8 +193,12 @@ def kid_pose(n):
     return items
 
 
+KID_SCALE = 1.15   # drawn a little larger than its skeleton, standing on the same sole line
+
+
 def kid_svg(n, mirror=False):
-    body = kid_pose(n)
+    body = ['<g transform="translate(350 %d) scale(%s) translate(-350 -%d)">%s</g>'
+            % (SOLE, KID_SCALE, SOLE, "".join(kid_pose(n)))]
     if mirror:
         body = ['<g transform="translate(%d 0) scale(-1 1)">%s</g>' % (KID_W, "".join(body))]
     return document(KID_W, KID_H, body)

@@ -179,7 +179,6 @@ def floor_svg(n):
         linear("walk", [(0, "#595f8e"), (1, "#4c5180")]),
         linear("road", [(0, "#2c3154"), (1, "#23284a")]),
         linear("sheen", [(0, "#ffffff", 0.16), (1, "#ffffff", 0)]),
-        linear("warm", [(0, LAMP, 0.16), (0.7, LAMP, 0.04), (1, LAMP, 0)]),
         '<radialGradient id="puddle"><stop offset="0" stop-color="#9fb0dc"/>'
         '<stop offset="0.7" stop-color="#7a86b8"/><stop offset="1" stop-color="#5c6494"/>'
         '</radialGradient>',
@@ -193,10 +192,6 @@ def floor_svg(n):
             items.append(line(x, y, x, min(y + 30, KERB_Y), "#424774", 3))
     items.append(rect(0, 0, TW, 10, "#26274a"))
     items.append(rect(0, 10, TW, 30, "url(#sheen)"))
-    # blurred shop light on the wet slabs: soft vertical smears
-    for x in range(60, TW, 200):
-        xx = x + r.randint(-30, 30)
-        items.append(rect(xx, 12, r.randint(36, 64), KERB_Y - 20, "url(#warm)", rx=18))
     # kerb and road
     items.append(rect(0, KERB_Y, TW, ROAD_Y - KERB_Y, "#8b8fb4"))
     items.append(rect(0, KERB_Y, TW, 4, "#b8bcdc"))
