@@ -8,7 +8,8 @@ class Animation;
 class Texture2D;
 
 // Shows an Animation's frames on a Sprite target: frame k from k × delay
-// seconds on. Holds a reference to the animation.
+// seconds on (the last frame stays until the end). Holds a reference to the
+// animation; its duration is the animation's when the Animate is made.
 class Animate : public ActionInterval {
 public:
     CC_CREATABLE;
@@ -29,6 +30,7 @@ protected:
 private:
     Animation* animation_ = nullptr;     // retained
     Texture2D* originalFrame_ = nullptr; // retained while running
+    bool hasOriginalFrame_ = false;      // started and not yet stopped
     int shownFrame_ = -1;
 };
 

@@ -4,7 +4,9 @@
 
 namespace cocos2d {
 
-// Toggles the target's visibility `blinks` times over `duration` seconds.
+// Blinks the target `blinks` times over `duration` seconds: the duration is
+// cut into `blinks` equal slices, and in the first half of each slice the
+// target's visibility is inverted, in the second half it is as it was.
 // When it ends or is stopped the target's visibility is what it was at the start.
 class Blink : public ActionInterval {
 public:

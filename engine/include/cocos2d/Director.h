@@ -12,24 +12,35 @@ class Renderer;
 class Scene;
 class Scheduler;
 
-// Runs one scene at a time and drives the frames. The order of one frame
-// (`mainLoop`):
-//   1. input: the view's pending window and touch events are dispatched;
-//   2. actions: every running action steps;
-//   3. updates and timers (see Scheduler);
-//   4. a scene change asked for since the previous frame takes effect: the
-//      old scene is exited, cleaned up and released, the new one entered;
-//   5. drawing: the running scene is drawn and presented;
-//   6. the autorelease pool is drained.
+// Runs one scene at a time and drives the frames. The application loop (or
+// a test harness) first lets the view dispatch its pending window and touch
+// events (`GLView::pollEvents`), then calls `mainLoop`, which runs in order:
+//   1. actions: every running action steps (see ActionManager for when a
+//      new action takes its first step);
+//   2. updates and timers (see Scheduler);
+//   3. scene change: a running transition advances and, once its time is
+//      up, hands over to its in-scene; then a scene change asked for since
+//      the previous frame takes effect: the old scene is exited, cleaned up
+//      and released, the new one entered. A change asked for during a
+//      transition waits until the transition has ended and then takes
+//      effect in that same step;
+//   4. drawing, only when there is a view: the running scene is drawn and
+//      presented;
+//   5. the autorelease pool is drained.
+// While the animation is stopped `mainLoop` does nothing.
 class Director {
 public:
     static Director* getInstance();
     // Ends every scene and frees the director (tests, process exit).
     static void destroyInstance();
 
+    // Enters `scene` at once as the running scene (holds a reference). With
+    // a scene already running it acts as `replaceScene`.
     void runWithScene(Scene* scene);
-    // Replaces the running scene at the next frame. A TransitionScene takes
-    // over the running scene itself.
+    // Replaces the running scene in the scene-change step of the next frame
+    // (holds a reference until then). A TransitionScene takes over the
+    // running scene itself. Of several requests before that step the last
+    // one wins; the others are cleaned up and released unseen.
     void replaceScene(Scene* scene);
     Scene* getRunningScene() const { return runningScene_; }
 
@@ -46,7 +57,9 @@ public:
     GLView* getOpenGLView() const { return view_; }
     // Holds a reference to the view.
     void setOpenGLView(GLView* view);
-    // The design resolution (the whole visible area), in design points.
+    // The design resolution (the whole visible area), in design points:
+    // the view's, or 1920 × 1080 while there is no view or its design size
+    // has not been set yet.
     Size getWinSize() const;
     Size getVisibleSize() const;
 
@@ -70,6 +83,12 @@ public:
 private:
     Director();
     void setNextScene();
+    void advanceTransition(float dt);
+    void drawScene();
+    // Exits (if running), cleans up and releases a scene, a transition with
+    // the scenes it holds.
+    void endScene(Scene* scene);
+    void purge();
 
     Scene* runningScene_ = nullptr; // retained
     Scene* nextScene_ = nullptr;    // retained

@@ -72,6 +72,9 @@ public:
     // The content rectangle moved by anchor, scale and position into the
     // parent's space. A negative scale mirrors the box about the anchor.
     Rect getBoundingBox() const;
+    // Maps this node's local space to its parent's: translate by the
+    // position, scale, minus anchor × content size.
+    Transform getNodeToParentTransform() const;
 
     // --- look -----------------------------------------------------------
     virtual void setVisible(bool visible) { visible_ = visible; }
