@@ -65,10 +65,13 @@ if want art; then
     rm -f "$RES"/building_*.png "$RES"/background_*.png "$RES"/floor_*.png "$RES"/Select/*.png
     (cd "$SVG" && find . -name '*.svg' | sort) > "$WORK/list"
     while read -r f; do mkdir -p "$RES/$(dirname "$f")"; done < "$WORK/list"
-    # rsvg-convert writes no timestamps; optipng only recompresses, so both
-    # give byte-identical files for identical SVG
+    # rsvg-convert writes no timestamps, saves fully opaque pictures as plain
+    # RGB (png_rgba.py gives them back the alpha channel the game expects) and
+    # optipng only recompresses without changing the colour type: identical
+    # SVG always gives byte-identical PNG
     xargs -P 2 -I{} sh -c 'p="${1%.svg}.png"; rsvg-convert "$2/$1" -o "$3/$p" &&
-        optipng -quiet -o2 -strip all "$3/$p"' _ {} "$SVG" "$RES" < "$WORK/list"
+        "$PYTHON" "$4/art/png_rgba.py" "$3/$p" &&
+        optipng -quiet -o2 -nc -strip all "$3/$p"' _ {} "$SVG" "$RES" "$TOOLS" < "$WORK/list"
 fi
 
 # --- music and effects ------------------------------------------------------------
