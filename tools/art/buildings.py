@@ -244,9 +244,6 @@ class Facade:
                           * 0, top + 2, x, lip - 2, "#6f7894", 4))
         self.add(rect(L, lip - 6, R - L, 10, "#7a83a1"))
         self.add(rect(L, top, R - L, 50, "url(#shade%d)" % self.id, opacity=0.6))
-        for x in (L + 30, R - 30):
-            self.add(line(x, lip, x - 4 if x < R - 40 else x + 4, self.y(GROUND_FLOOR) + 6,
-                          "#555c78", 6))
         self.drips(L, R, lip + 4)
         self.eave_shadow(L, R, lip + 4)
 
@@ -529,7 +526,7 @@ def b_tofu(f):
     f.tiled_eave(colour="#4d5a7a")
     f.noren(b.door - DOOR_W / 2 - 26, b.door + DOOR_W / 2 + 26, f.y(DOOR_H) + 2, "#f4f0e6",
             icons.tofu, length=100, mark_colour="#33446f")
-    f.side_sign(90, f.y(GROUND_FLOOR + 200), "#33446f", icons.tofu, h=190)
+    f.side_sign(90, f.y(GROUND_FLOOR + 125), "#33446f", icons.tofu, h=170)
     f.pipe(770, top + 16)
     f.plant(680, 0.9)
 
@@ -768,8 +765,10 @@ def b_vending(f):
                 f.add(rect(x + 20 + c * (mw - 40) / 4.0, f.y(240) + r_ * 48, (mw - 48) / 4.0, 36,
                            ["#e86f6f", "#6fb3e8", "#f6d36b", "#8fd08f"][(c + r_ + i) % 4], rx=6))
         f.add(rect(x + 16, f.y(120), mw - 32, 40, "#2f2a46"))
+    # two posts hold the little roof up
+    for x in (L + 12, R - 12):
+        f.add(rect(x - 5, f.y(EAVE_Y), 10, EAVE_Y, "#555c78"))
     f.tin_eave()
-    f.add(rect(L + 10, f.y(EAVE_Y + 80), 50, 30, "#2f2a46", opacity=0))
 
 
 def b_laundry(f):
