@@ -144,7 +144,8 @@ void Director::finishTransition(Scene* inScene) {
         log("cocos2d: finishTransition without that transition running ignored");
         return;
     }
-    if (Scene* out = transition->outScene_) {
+    Scene* out = transition->outScene_;
+    if (out != nullptr && out != inScene) { // a fade into the scene already shown keeps it
         if (out->isRunning()) out->onExit();
         out->cleanup();
     }

@@ -159,6 +159,18 @@ TEST_F(DirectorTest, ReplaceDuringAFadeWaitsForItsEnd) {
     EXPECT_TRUE(director().getEventDispatcher()->isEnabled());
 }
 
+TEST_F(DirectorTest, FadeIntoTheSceneAlreadyShownKeepsItRunning) {
+    Probe* a = nullptr;
+    Scene* first = sceneWithProbe("a", &a);
+    director().runWithScene(first);
+    director().replaceScene(TransitionFade::create(0.5f, first, Color3B::WHITE));
+    frames(40);
+    EXPECT_EQ(director().getRunningScene(), first);
+    EXPECT_TRUE(a->isRunning());
+    EXPECT_EQ(a->enters, 1);
+    EXPECT_EQ(a->updates, 40);
+}
+
 TEST_F(DirectorTest, TeardownDuringAFadeFreesBothScenes) {
     Probe* a = nullptr;
     Probe* b = nullptr;
