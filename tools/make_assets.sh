@@ -57,7 +57,7 @@ fi
 if want art; then
     SVG="$WORK/svg"
     mkdir -p "$SVG/GameScene" "$SVG/Select"
-    "$PY" "$TOOLS/art/people.py" "$SVG/GameScene"
+    "$PY" "$TOOLS/art/characters.py" "$SVG/GameScene"
     "$PY" "$TOOLS/art/buildings.py" "$SVG"
     "$PY" "$TOOLS/art/scenery.py" "$SVG"
     "$PY" "$TOOLS/art/ui.py" "$SVG"

@@ -1,4 +1,4 @@
-"""Small helpers shared by the art generators: SVG documents, colours,
+"""Building blocks shared by the art generators: SVG documents, colours,
 seeded randomness and glyph outlines taken from the bundled font.
 
 Everything here must be deterministic: the same sources always give the
