@@ -30,6 +30,10 @@ struct EntryLine {
     std::string comment;
 };
 
+void PrintTo(const EntryLine& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.line);
+}
+
 class EntryLineTest : public StageItemTest, public ::testing::WithParamInterface<EntryLine> {};
 
 TEST_P(EntryLineTest, AppliesTheFieldsPairByPair) {
@@ -99,6 +103,10 @@ struct FaultyList {
     std::string picture;
     std::string comment;
 };
+
+void PrintTo(const FaultyList& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.file);
+}
 
 class FaultyListTest : public StageItemTest, public ::testing::WithParamInterface<FaultyList> {};
 

@@ -159,6 +159,10 @@ struct CenterCase {
     std::string logLine;
 };
 
+void PrintTo(const CenterCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.logLine);
+}
+
 class SetCenterXTest : public RainManagerTest, public ::testing::WithParamInterface<CenterCase> {};
 
 TEST_P(SetCenterXTest, RangeIsOneScreenWidthEachSideOfTheTruncatedCentre) {

@@ -121,6 +121,10 @@ struct StageLine {
     float goalX;
 };
 
+void PrintTo(const StageLine& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.line);
+}
+
 class StageLineTest : public MapCreatorTest, public ::testing::WithParamInterface<StageLine> {};
 
 TEST_P(StageLineTest, BuildsAsWritten) {
@@ -244,6 +248,10 @@ struct FaultyGoal {
     std::string report;
     float goalX;
 };
+
+void PrintTo(const FaultyGoal& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.line);
+}
 
 class FaultyGoalTest : public MapCreatorTest, public ::testing::WithParamInterface<FaultyGoal> {};
 

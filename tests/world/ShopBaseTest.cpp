@@ -47,6 +47,10 @@ struct ShopLine {
     float shelterRightX;
 };
 
+void PrintTo(const ShopLine& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.line);
+}
+
 class ShopDataTest : public ShopBaseTest, public ::testing::WithParamInterface<ShopLine> {};
 
 TEST_P(ShopDataTest, ReadsKeysAndValues) {
@@ -104,6 +108,10 @@ struct FaultyShopData {
     std::string shopName;
 };
 
+void PrintTo(const FaultyShopData& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.file);
+}
+
 class FaultyShopDataTest : public ShopBaseTest, public ::testing::WithParamInterface<FaultyShopData> {};
 
 TEST_P(FaultyShopDataTest, ReportsOnceAndKeepsWhatWasRead) {
@@ -123,7 +131,7 @@ TEST_P(FaultyShopDataTest, ReportsOnceAndKeepsWhatWasRead) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultyShopDataTest,
     ::testing::Values(
-        FaultyShopData{"G,1\nG,2\n", 7, "Shop/ShopData.txt line 7: no such line, the file has 2", 0, 0, 0, ""},
+        FaultyShopData{"G,1\n", 1, "Shop/ShopData.txt line 1: no such line, the file has 1", 0, 0, 0, ""},
         FaultyShopData{"", 0, "Shop/ShopData.txt line 0: no such line, the file has 0", 0, 0, 0, ""},
         FaultyShopData{"G,0\nN,x,G", 1, "Shop/ShopData.txt line 1: \"G\" needs a value", 0, 0, 0, "x"},
         FaultyShopData{"G,0\nG,5,M,150", 1, "Shop/ShopData.txt line 1: \"M\" needs two values", 5, 150, 0, ""},

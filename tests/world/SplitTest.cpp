@@ -10,6 +10,10 @@ struct SplitCase {
     std::vector<std::string> tokens;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(c.text);
+}
+
 class SplitTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitTest, CutsAtEverySeparator) {
