@@ -5,7 +5,9 @@ namespace cocos2d {
 
 // Draws its children only where its stencil node's pixels have an alpha
 // above the threshold (or, inverted, where they do not). The stencil itself
-// is never shown; it is positioned in the clipping node's space.
+// is never shown; it is positioned in the clipping node's space and runs its
+// actions while the clipping node runs. Without a stencil nothing shows
+// (everything, inverted).
 class ClippingNode : public Node {
 public:
     CREATE_FUNC(ClippingNode)
@@ -22,6 +24,7 @@ public:
     void visit(Renderer& renderer, const Transform& parentTransform, float parentOpacity) override;
     void onEnter() override;
     void onExit() override;
+    void cleanup() override;
 
     ~ClippingNode() override;
 

@@ -12,9 +12,11 @@ enum class TextVAlignment { TOP, CENTER, BOTTOM };
 // text is rendered into a texture only when it changes. Default colour white.
 class Label : public Sprite {
 public:
-    // `fontFile` is a resource path; `fontSize` in points; `dimensions`
-    // Size::ZERO sizes the label to its text. A missing font logs its name
-    // and gives an empty label.
+    CC_CREATABLE;
+    // `fontFile` is a resource path; `fontSize` in design points; `dimensions`
+    // Size::ZERO sizes the label to its text, otherwise the text wraps at its
+    // width and is aligned inside it. A missing font logs its name (once per
+    // file) and gives an empty label.
     static Label* create(const std::string& text, const std::string& fontFile, float fontSize,
                          const Size& dimensions = Size::ZERO, TextHAlignment hAlignment = TextHAlignment::LEFT,
                          TextVAlignment vAlignment = TextVAlignment::TOP);
@@ -26,6 +28,8 @@ public:
     const std::string& getString() const { return text_; }
     // Text colour; independent of the node's tint.
     void setTextColor(const Color3B& color);
+    // How many times the text was rendered into a texture (tests).
+    unsigned int getRenderCount() const { return renderCount_; }
 
     ~Label() override;
 
@@ -42,6 +46,7 @@ private:
     TextHAlignment hAlignment_ = TextHAlignment::LEFT;
     TextVAlignment vAlignment_ = TextVAlignment::TOP;
     Color3B textColor_;
+    unsigned int renderCount_ = 0;
 };
 
 } // namespace cocos2d

@@ -11,9 +11,13 @@ class Texture2D;
 // at its centre by default.
 class Sprite : public Node {
 public:
+    CC_CREATABLE;
     // An empty sprite: no image, zero size; draws nothing.
     static Sprite* create();
-    // Null when the file cannot be loaded.
+    // A sprite showing the image of `filename`. When the file cannot be
+    // loaded the texture cache logs its name and this returns an empty sprite
+    // (as `create()`) rather than null, so a missing asset shows nothing
+    // instead of crashing the callers that use the result unchecked.
     static Sprite* create(const std::string& filename);
 
     bool init() override;
@@ -23,7 +27,8 @@ public:
     // false, logs the name and leaves the sprite as it was, still drawable.
     virtual bool initWithFile(const std::string& filename);
 
-    // Shows a texture (shared, retained) with its full size; null clears it.
+    // Shows a texture (shared, retained) with its full size as content size;
+    // null clears it (zero size, draws nothing).
     void setTexture(Texture2D* texture);
     Texture2D* getTexture() const { return texture_; }
     // The resource path of the shown image, "" when none.

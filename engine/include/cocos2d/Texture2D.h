@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cocos2d/Geometry.h"
+#include "cocos2d/Macros.h"
 #include "cocos2d/Ref.h"
 
 namespace cocos2d {
@@ -23,7 +24,10 @@ public:
     static Texture2D* createWithBackend(std::unique_ptr<Backend> backend, const Size& size, const std::string& path);
 
 private:
+    CC_CREATABLE;
     Texture2D();
+    bool init(std::unique_ptr<Backend> backend, const Size& size, const std::string& path);
+
     std::unique_ptr<Backend> backend_;
     Size size_;
     std::string path_;

@@ -7,12 +7,15 @@
 #include "cocos2d/Geometry.h"
 
 namespace cocos2d {
+class GLView;
 class Scene;
-}
+} // namespace cocos2d
 
 namespace cocos2d::testing {
 
 // RGBA pixels read back from the window, rows from the top.
+// `colorAt` and `alphaAt` assume the harness's 1920 × 1080 SHOW_ALL mapping;
+// points outside the design area read its nearest edge.
 struct Image {
     int width = 0;
     int height = 0;
@@ -24,8 +27,10 @@ struct Image {
     bool savePng(const std::string& path) const;
 };
 
-// Runs the director headless: SDL's offscreen video driver and dummy audio,
-// a window of `frameSize` pixels showing the 1920 × 1080 design area whole.
+// Runs the director headless: SDL's offscreen video driver and dummy audio
+// (unless the environment names others), a window of `frameSize` pixels
+// showing the 1920 × 1080 design area whole; `resourceRoot`, when given,
+// becomes the resource folder.
 // Frames advance only when a test steps them, with a fixed frame time.
 // Destroying the harness ends the director and frees every engine object.
 class Headless {
@@ -47,6 +52,9 @@ public:
 
     // The frame drawn by the latest step.
     Image capture() const;
+
+private:
+    GLView* view_ = nullptr; // retained
 };
 
 } // namespace cocos2d::testing
