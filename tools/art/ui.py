@@ -134,17 +134,18 @@ def hatena_svg():
 def ikari_svg():
     S = 280
     c = 140
+    # each quarter is a corner pointing at the centre, its arms flaring out
     arm = "M%s %s Q%s %s %s %s Q%s %s %s %s" % (
-        fmt(c - 108), fmt(c - 30), fmt(c - 40), fmt(c - 22), fmt(c - 26), fmt(c - 26),
-        fmt(c - 22), fmt(c - 40), fmt(c - 30), fmt(c - 108))
+        fmt(c - 104), fmt(c - 30), fmt(c - 62), fmt(c - 46), fmt(c - 38), fmt(c - 38),
+        fmt(c - 46), fmt(c - 62), fmt(c - 30), fmt(c - 104))
     items = []
     for layer, (col, w) in enumerate(((INK, 64), ("#e8433f", 38))):
         for k in range(4):
             items.append(path(arm, "none", stroke=col, stroke_width=w, stroke_linecap="round",
                               stroke_linejoin="round", transform="rotate(%d %d %d)" % (k * 90, c, c)))
     for k in range(4):
-        items.append(path("M%s %s Q%s %s %s %s" % (fmt(c - 96), fmt(c - 36), fmt(c - 56),
-                                                  fmt(c - 32), fmt(c - 40), fmt(c - 36)),
+        items.append(path("M%s %s Q%s %s %s %s" % (fmt(c - 96), fmt(c - 32), fmt(c - 64),
+                                                  fmt(c - 42), fmt(c - 44), fmt(c - 36)),
                           "none", stroke="#ff9a8a", stroke_width=9, stroke_linecap="round",
                           transform="rotate(%d %d %d)" % (k * 90, c, c)))
     return document(S, S, items)
