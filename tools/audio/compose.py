@@ -136,6 +136,9 @@ RHYTHMS = [
 ]
 
 
+STEP_WEIGHT = {0: 0.3, 1: 1.0, 2: 1.0, 3: 0.7, 4: 0.6, 5: 0.35}
+
+
 def melody(rng, chords, scale, low, high, motif_every=4, start=None):
     """A singable line: chord tones on the strong beats, steps in between,
     the opening rhythm coming back every few bars so it sounds written."""
@@ -154,7 +157,8 @@ def melody(rng, chords, scale, low, high, motif_every=4, start=None):
             else:
                 cands = [p for p in range(low, high + 1) if p % 12 in scale]
             cands = [p for p in cands if abs(p - prev) <= 7] or cands
-            weights = [1.0 / (1 + abs(p - prev)) ** 1.3 for p in cands]
+            # steps sing best; a repeated note now and then, a leap rarely
+            weights = [STEP_WEIGHT.get(abs(p - prev), 0.2) for p in cands]
             p = rng.choices(cands, weights)[0]
             notes.append((bar * 4 + b, d, p))
             prev = p
