@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
+#include "PlatformTestSupport.h"
 #include "cocos2d.h"
 
 using namespace cocos2d;
@@ -201,4 +202,23 @@ TEST_F(DirectorTest, SizesWithoutAViewAreTheDesignResolution) {
     EXPECT_EQ(director().getVisibleSize(), Size(1920, 1080));
     director().setAnimationInterval(1.0f / 30.0f);
     EXPECT_FLOAT_EQ(director().getAnimationInterval(), 1.0f / 30.0f);
+}
+
+TEST_F(DirectorTest, FadeThroughWhiteReachesTheWindow) {
+    platformtest::FixtureFolder folder;
+    folder.writeImage("green.png", 1920, 1080, platformtest::GREEN);
+    platformtest::Harness harness(Size(320, 180), folder.path());
+    Scene* first = Scene::create();
+    Sprite* backdrop = Sprite::create("green.png");
+    backdrop->setAnchorPoint(Vec2::ANCHOR_BOTTOM_LEFT);
+    first->addChild(backdrop);
+    harness.runWithScene(first);
+    harness.step(1);
+    EXPECT_TRUE(platformtest::near(harness.capture().colorAt(Vec2(960, 540)), Color3B::GREEN));
+
+    director().replaceScene(TransitionFade::create(1.0f, Scene::create(), Color3B::WHITE));
+    harness.step(31); // starts, then half a second
+    EXPECT_TRUE(platformtest::near(harness.capture().colorAt(Vec2(960, 540)), Color3B::WHITE));
+    harness.step(30); // the empty in-scene is all that is left
+    EXPECT_TRUE(platformtest::near(harness.capture().colorAt(Vec2(960, 540)), Color3B::BLACK));
 }
