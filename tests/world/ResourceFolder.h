@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include "cocos2d/FileUtils.h"
+
 class ResourceFolder {
 public:
     ResourceFolder() {
@@ -20,6 +22,9 @@ public:
         std::filesystem::create_directories(root_);
     }
     ~ResourceFolder() {
+        // A folder that is gone must not stay the lookup of later tests.
+        cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
+        if (files->getResourceRoot() == path()) files->setResourceRoot("");
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
     }

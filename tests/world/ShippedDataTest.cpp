@@ -2,6 +2,7 @@
 // without a single report.
 #include <gtest/gtest.h>
 
+#include "cocos2d/FileUtils.h"
 #include "cocos2d/testing/Headless.h"
 #include "frontend/StageItem.h"
 #include "world/LogCapture.h"
@@ -11,7 +12,9 @@ namespace {
 
 class ShippedDataTest : public ::testing::Test {
 protected:
-    cocos2d::testing::Headless harness; // the game's own resource folder
+    ShippedDataTest() { cocos2d::FileUtils::getInstance()->setResourceRoot(""); } // the game's own folder
+
+    cocos2d::testing::Headless harness;
 };
 
 TEST_F(ShippedDataTest, EveryStageBuildsWithoutReports) {
