@@ -1,27 +1,28 @@
-// Stand-in entry point until the application delegate lands: opens the
-// window on an empty scene so the build and the window can be checked.
-#include "app/Common.h"
+// Desktop entry point. The program reads no arguments.
+#include <cstdio>
+#include <string>
+
+#include "app/AppDelegate.h"
 
 namespace {
 
-class StandInApp : public cocos2d::Application {
-public:
-    bool applicationDidFinishLaunching() override {
-        auto* director = cocos2d::Director::getInstance();
-        director->setOpenGLView(cocos2d::GLViewImpl::create("Puddlestep"));
-        director->setAnimationInterval(1.0f / 60.0f);
-        director->getOpenGLView()->setDesignResolutionSize(SCREEN_SIZE.width, SCREEN_SIZE.height,
-                                                           cocos2d::ResolutionPolicy::SHOW_ALL);
-        director->runWithScene(cocos2d::Scene::create());
-        return true;
-    }
-    void applicationDidEnterBackground() override { cocos2d::Director::getInstance()->stopAnimation(); }
-    void applicationWillEnterForeground() override { cocos2d::Director::getInstance()->startAnimation(); }
-};
+// Every asset is loaded by relative path from the resource folder; without it
+// the game could show nothing, so it says where it looked instead of opening
+// an empty window.
+bool resourceFolderFound() {
+    cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
+    if (!files->getResourceRoot().empty()) return true;
+    std::string places;
+    for (const std::string& candidate : files->candidateRoots()) places += "\n  " + candidate;
+    if (places.empty()) places = "\n  (the program's own folder could not be found)";
+    std::fprintf(stderr, "Puddlestep: no resources folder found; looked in:%s\n", places.c_str());
+    return false;
+}
 
 } // namespace
 
 int main() {
-    StandInApp app;
+    if (!resourceFolderFound()) return 1;
+    AppDelegate app; // lives until the loop returns
     return cocos2d::Application::getInstance()->run();
 }
