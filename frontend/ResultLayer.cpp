@@ -1,5 +1,7 @@
 #include "frontend/ResultLayer.h"
 
+#include <string>
+
 #include "frontend/TitleScene.h"
 
 namespace {
