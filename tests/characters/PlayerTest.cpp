@@ -49,18 +49,21 @@ TEST_F(PlayerTest, StartsStandingFacingRightWithoutActions) {
 // either side of each change at 0, 0.3, 0.6, 0.9 and 1.2 s.
 TEST_F(PlayerTest, WalkCycleShowsOneTwoThreeTwoAtPointThreeSecondsEach) {
     struct Walk {
-        void (Player::*start)();
         std::string image1, image2, image3;
         int direction;
         std::string standing;
     };
     const std::vector<Walk> walks = {
-        {&Player::walkRight, RIGHT_1, RIGHT_2, RIGHT_3, 1, RIGHT_2},
-        {&Player::walkLeft, LEFT_1, LEFT_2, LEFT_3, 2, LEFT_2},
+        {RIGHT_1, RIGHT_2, RIGHT_3, 1, RIGHT_2},
+        {LEFT_1, LEFT_2, LEFT_3, 2, LEFT_2},
     };
     for (const Walk& walk : walks) {
         SCOPED_TRACE(walk.image1);
-        (player->*walk.start)();
+        if (walk.direction == 1) {
+            player->walkRight();
+        } else {
+            player->walkLeft();
+        }
         EXPECT_EQ(actions(), 1u);
         const std::vector<std::pair<int, std::string>> expected = {
             {1, walk.image1},  {17, walk.image1}, {19, walk.image2}, {35, walk.image2},

@@ -80,8 +80,9 @@ TEST_F(UmbrellaTest, NeverPlacedPersonStaysInvisibleAtTheOriginAndNeverRespawns)
     for (int frame = 0; frame < 14 * 60; ++frame) { // activation comes within 13 s
         stage.step();
         ASSERT_EQ(person->getPositionX(), 0.0f) << "frame " << frame;
-        // Only the bobbing moves it, within one sink depth below the origin.
-        ASSERT_LE(person->getPositionY(), 0.0f);
+        // Only the bobbing moves it, within one sink depth below the origin
+        // (near 0 the float steps are fine enough to leave a trace above).
+        ASSERT_LE(person->getPositionY(), 0.001f);
         ASSERT_GE(person->getPositionY(), -30.0f);
     }
     EXPECT_TRUE(person->isActive);
@@ -128,8 +129,10 @@ TEST_F(UmbrellaTest, LifeCycleWaitsForActivationThenWalksBobsAndPausesOnItsOwnCl
         x = expectedX;
         if (frame <= 30) {
             ASSERT_LT(person->getPositionY(), y) << "frame " << frame;
-        } else {
+        } else if (frame <= 60) {
             ASSERT_GT(person->getPositionY(), y) << "frame " << frame;
+        } else {
+            ASSERT_GE(person->getPositionY(), y); // the phase is back at 0: no visible step
         }
         if (frame == 30) {
             EXPECT_NEAR(person->getPositionY(), STREET_Y - 29.0f, 0.5f);
