@@ -78,18 +78,28 @@ wait_for_log 'getStageItem' "$mark" 31 20
 sleep 3
 shot 2-select
 
-# A short tap on the board under the marker starts that stage.
+# A short tap on the board under the marker starts that stage; the play
+# scene's gauge logs its ratio every frame from the start of the fade.
 mark=$(log_lines)
 move_to 1344 216
 xdotool click 1
+wait_for_log '^1\.000000$' "$mark" 1 30
 sleep 3
 shot 3-play-start
 
-# Hold the right half until the goal (or running dry) ends the stage.
+# Hold the right half until the goal (or running dry) ends the stage. Touches
+# are dropped while the fade still runs (a slow build may still be fading),
+# so press again until the play layer answers.
 mark=$(log_lines)
 move_to 1600 540
-xdotool mousedown 1
-wait_for_log 'migi' "$mark" 1 10
+pressed=""
+for _ in $(seq 15); do
+  xdotool mousedown 1
+  sleep 1
+  if tail -n +"$mark" "$log" | grep -q 'migi'; then pressed=yes; break; fi
+  xdotool mouseup 1
+done
+[ -n "$pressed" ] || fail "the play layer never took the press on the right half"
 deadline=$((SECONDS + 90))
 result=""
 while [ $SECONDS -lt $deadline ]; do
