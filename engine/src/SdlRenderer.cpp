@@ -32,9 +32,9 @@ SDL_Rect intersection(const SDL_Rect& a, const SDL_Rect& b) {
 
 } // namespace
 
-bool SdlRenderer::StencilDraw::operator==(const StencilDraw& o) const {
+bool SdlRenderer::RecordedDraw::operator==(const RecordedDraw& o) const {
     return texture == o.texture && box.x == o.box.x && box.y == o.box.y && box.w == o.box.w && box.h == o.box.h &&
-           flip == o.flip && alpha == o.alpha;
+           flip == o.flip && color == o.color && alpha == o.alpha;
 }
 
 SdlRenderer::SdlRenderer(SDL_Renderer* renderer) : sdl_(renderer) {
@@ -174,13 +174,14 @@ void SdlRenderer::fillRect(const Rect& box, const Color3B& color, float opacity)
 
 void SdlRenderer::submit(SDL_Texture* texture, const SDL_FRect& box, SDL_RendererFlip flip, const Color3B& color,
                          std::uint8_t alpha) {
-    if (recordingStencil_) {
-        stencilDraws_.push_back(StencilDraw{texture, box, flip, alpha});
+    if (recording_ != Recording::NONE) {
+        recorded_.push_back(RecordedDraw{texture, box, flip, color, alpha});
         return;
     }
     const SDL_Point origin = currentOrigin();
     const SDL_FRect local{box.x - static_cast<float>(origin.x), box.y - static_cast<float>(origin.y), box.w, box.h};
-    if (texture != lastTexture_) ++stats_.textureSwitches;
+    const bool sameTexture = texture == lastTexture_;
+    if (!sameTexture) ++stats_.textureSwitches;
     lastTexture_ = texture;
     ++stats_.drawCalls;
     if (texture == nullptr) {
@@ -189,8 +190,14 @@ void SdlRenderer::submit(SDL_Texture* texture, const SDL_FRect& box, SDL_Rendere
         SDL_RenderFillRectF(sdl_, &local);
         return;
     }
-    SDL_SetTextureColorMod(texture, color.r, color.g, color.b);
-    SDL_SetTextureAlphaMod(texture, alpha);
+    // Runs of one texture in one tint (rain) skip restating it; only this
+    // renderer sets texture modulation.
+    if (!sameTexture || color != lastTint_ || alpha != lastAlpha_) {
+        SDL_SetTextureColorMod(texture, color.r, color.g, color.b);
+        SDL_SetTextureAlphaMod(texture, alpha);
+        lastTint_ = color;
+        lastAlpha_ = alpha;
+    }
     if (flip == SDL_FLIP_NONE) {
         SDL_RenderCopyF(sdl_, texture, nullptr, &local);
     } else {
@@ -240,23 +247,25 @@ SDL_Texture* SdlRenderer::layerTarget(std::size_t depth, int width, int height, 
 
 void SdlRenderer::drawClipped(const std::function<void()>& drawStencil, const std::function<void()>& drawContent,
                               float alphaThreshold, bool inverted) {
-    if (recordingStencil_) {
-        // A clipping node inside a stencil: its content counts unmasked.
+    if (recording_ != Recording::NONE) {
+        // Inside a stencil: its content counts unmasked. Inside recorded
+        // content: the outer clip falls back to layers (see below).
+        if (recording_ == Recording::CONTENT) clipInsideContent_ = true;
         drawContent();
         return;
     }
-    stencilDraws_.clear();
-    recordingStencil_ = true;
+    recorded_.clear();
+    recording_ = Recording::STENCIL;
     drawStencil();
-    recordingStencil_ = false;
-    std::vector<StencilDraw> draws = std::move(stencilDraws_);
-    stencilDraws_.clear();
+    recording_ = Recording::NONE;
+    std::vector<RecordedDraw> draws = std::move(recorded_);
+    recorded_.clear();
 
     // Only the stencil's extent can show content (all of the clip, inverted).
     SDL_Rect region = currentClip();
     if (!inverted) {
         SDL_Rect extent{0, 0, 0, 0};
-        for (const StencilDraw& draw : draws) {
+        for (const RecordedDraw& draw : draws) {
             const int x0 = static_cast<int>(std::floor(draw.box.x));
             const int y0 = static_cast<int>(std::floor(draw.box.y));
             const SDL_Rect box{x0, y0, static_cast<int>(std::ceil(draw.box.x + draw.box.w)) - x0,
@@ -271,34 +280,118 @@ void SdlRenderer::drawClipped(const std::function<void()>& drawStencil, const st
     }
     if (region.w <= 0 || region.h <= 0) return;
 
-    const Mask* mask = maskFor(region, alphaThreshold, inverted, std::move(draws));
+    const std::shared_ptr<const Mask> mask = maskFor(region, alphaThreshold, inverted, std::move(draws));
     if (mask == nullptr) return;
+    if (mask->byRects) {
+        // Most masks are a few rectangles (rounded corners add a row each):
+        // each draw of the content is cut to them, costing no extra pixels.
+        recorded_.clear();
+        clipInsideContent_ = false;
+        recording_ = Recording::CONTENT;
+        drawContent();
+        recording_ = Recording::NONE;
+        if (!clipInsideContent_) {
+            const std::vector<RecordedDraw> content = std::move(recorded_);
+            recorded_.clear();
+            drawThroughRects(content, *mask);
+            return;
+        }
+        recorded_.clear();
+    }
+    drawLayered(drawContent, *mask);
+}
+
+void SdlRenderer::drawThroughRects(const std::vector<RecordedDraw>& draws, const Mask& mask) {
+    const SDL_Point origin = currentOrigin();
+    SDL_Texture* batchTexture = nullptr;
+    auto flush = [this, &batchTexture]() {
+        if (vertices_.empty()) return;
+        if (batchTexture != lastTexture_ || batchTexture == nullptr) ++stats_.textureSwitches;
+        ++stats_.drawCalls;
+        if (batchTexture == nullptr) SDL_SetRenderDrawBlendMode(sdl_, SDL_BLENDMODE_BLEND);
+        SDL_RenderGeometry(sdl_, batchTexture, vertices_.data(), static_cast<int>(vertices_.size()),
+                           indices_.data(), static_cast<int>(indices_.size()));
+        vertices_.clear();
+        indices_.clear();
+    };
+    for (const RecordedDraw& draw : draws) {
+        if (draw.texture != batchTexture) {
+            flush();
+            batchTexture = draw.texture;
+            // Vertex colours carry tint and alpha here.
+            if (batchTexture != nullptr) {
+                SDL_SetTextureColorMod(batchTexture, 255, 255, 255);
+                SDL_SetTextureAlphaMod(batchTexture, 255);
+            }
+        }
+        const SDL_Color color{draw.color.r, draw.color.g, draw.color.b, draw.alpha};
+        const bool flipX = (draw.flip & SDL_FLIP_HORIZONTAL) != 0;
+        const bool flipY = (draw.flip & SDL_FLIP_VERTICAL) != 0;
+        for (const SDL_Rect& rect : mask.rects) {
+            const float rx = static_cast<float>(rect.x + mask.region.x);
+            const float ry = static_cast<float>(rect.y + mask.region.y);
+            const float x0 = std::max(draw.box.x, rx);
+            const float x1 = std::min(draw.box.x + draw.box.w, rx + static_cast<float>(rect.w));
+            const float y0 = std::max(draw.box.y, ry);
+            const float y1 = std::min(draw.box.y + draw.box.h, ry + static_cast<float>(rect.h));
+            if (x1 <= x0 || y1 <= y0) continue;
+            float u0 = (x0 - draw.box.x) / draw.box.w;
+            float u1 = (x1 - draw.box.x) / draw.box.w;
+            float v0 = (y0 - draw.box.y) / draw.box.h;
+            float v1 = (y1 - draw.box.y) / draw.box.h;
+            if (flipX) {
+                u0 = 1.0f - u0;
+                u1 = 1.0f - u1;
+            }
+            if (flipY) {
+                v0 = 1.0f - v0;
+                v1 = 1.0f - v1;
+            }
+            const float left = x0 - static_cast<float>(origin.x);
+            const float right = x1 - static_cast<float>(origin.x);
+            const float top = y0 - static_cast<float>(origin.y);
+            const float bottom = y1 - static_cast<float>(origin.y);
+            const int first = static_cast<int>(vertices_.size());
+            vertices_.push_back(SDL_Vertex{{left, top}, color, {u0, v0}});
+            vertices_.push_back(SDL_Vertex{{right, top}, color, {u1, v0}});
+            vertices_.push_back(SDL_Vertex{{right, bottom}, color, {u1, v1}});
+            vertices_.push_back(SDL_Vertex{{left, bottom}, color, {u0, v1}});
+            for (int corner : {0, 1, 2, 0, 2, 3}) indices_.push_back(first + corner);
+        }
+    }
+    flush();
+    lastTexture_ = nullptr; // the modulation of the last texture was changed
+}
+
+void SdlRenderer::drawLayered(const std::function<void()>& drawContent, const Mask& mask) {
+    const SDL_Rect& region = mask.region;
     SDL_Texture* content = layerTarget(layers_.size(), region.w, region.h, SDL_TEXTUREACCESS_TARGET);
     if (content == nullptr) return;
     pushLayer(content, region);
     drawContent();
     if (gpuMasks_) {
-        compositeOnGpu(content, region, *mask);
+        compositeOnGpu(content, region, mask);
     } else {
-        compositeOnCpu(content, region, *mask);
+        compositeOnCpu(region, mask);
     }
 }
 
-const SdlRenderer::Mask* SdlRenderer::maskFor(const SDL_Rect& region, float threshold, bool inverted,
-                                              std::vector<StencilDraw>&& draws) {
+std::shared_ptr<const SdlRenderer::Mask> SdlRenderer::maskFor(const SDL_Rect& region, float threshold, bool inverted,
+                                                              std::vector<RecordedDraw>&& draws) {
     for (auto it = masks_.begin(); it != masks_.end(); ++it) {
-        if (SDL_RectEquals(&it->region, &region) && it->threshold == threshold && it->inverted == inverted &&
-            it->draws == draws) {
+        const Mask& mask = **it;
+        if (SDL_RectEquals(&mask.region, &region) && mask.threshold == threshold && mask.inverted == inverted &&
+            mask.draws == draws) {
             std::rotate(masks_.begin(), it, it + 1);
-            return &masks_.front();
+            return masks_.front();
         }
     }
-    Mask mask{region, threshold, inverted, std::move(draws), nullptr, {}};
-    buildMask(mask);
-    if (mask.alpha.empty()) return nullptr;
+    auto mask = std::make_shared<Mask>(Mask{region, threshold, inverted, std::move(draws), false, {}, nullptr, {}});
+    buildMask(*mask);
+    if (mask->alpha.empty()) return nullptr;
     if (masks_.size() >= MASK_CACHE_SIZE) masks_.pop_back();
-    masks_.insert(masks_.begin(), std::move(mask));
-    return &masks_.front();
+    masks_.insert(masks_.begin(), mask);
+    return mask;
 }
 
 void SdlRenderer::buildMask(Mask& mask) {
@@ -309,7 +402,7 @@ void SdlRenderer::buildMask(Mask& mask) {
     // covers counts, transparent or not.
     const bool coverage = mask.threshold >= 1.0f;
     pushLayer(scratch, region);
-    for (const StencilDraw& draw : mask.draws) {
+    for (const RecordedDraw& draw : mask.draws) {
         const SDL_FRect local{draw.box.x - static_cast<float>(region.x), draw.box.y - static_cast<float>(region.y),
                               draw.box.w, draw.box.h};
         if (coverage || draw.texture == nullptr) {
@@ -338,6 +431,7 @@ void SdlRenderer::buildMask(Mask& mask) {
         const bool above = static_cast<float>(pixels_[i * 4 + 3]) > limit;
         mask.alpha[i] = above != mask.inverted ? 255 : 0;
     }
+    findRects(mask);
     if (!gpuMasks_) return;
     for (std::size_t i = 0; i < count; ++i) {
         pixels_[i * 4] = pixels_[i * 4 + 1] = pixels_[i * 4 + 2] = 255;
@@ -353,6 +447,45 @@ void SdlRenderer::buildMask(Mask& mask) {
     SDL_SetTextureBlendMode(mask.texture.get(), maskBlend_);
 }
 
+void SdlRenderer::findRects(Mask& mask) {
+    // Runs of kept pixels per row; a run equal to one in the row above
+    // extends that rectangle downwards.
+    constexpr std::size_t MAX_RECTS = 256;
+    const int width = mask.region.w;
+    std::vector<std::size_t> above;
+    std::vector<std::size_t> current;
+    mask.rects.clear();
+    for (int y = 0; y < mask.region.h; ++y) {
+        current.clear();
+        const std::uint8_t* row = &mask.alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)];
+        for (int x = 0; x < width;) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width && row[x] != 0) ++x;
+            auto same = std::find_if(above.begin(), above.end(), [&](std::size_t i) {
+                return mask.rects[i].x == start && mask.rects[i].w == x - start;
+            });
+            if (same != above.end()) {
+                ++mask.rects[*same].h;
+                current.push_back(*same);
+            } else {
+                current.push_back(mask.rects.size());
+                mask.rects.push_back(SDL_Rect{start, y, x - start, 1});
+                if (mask.rects.size() > MAX_RECTS) {
+                    mask.rects.clear();
+                    mask.byRects = false;
+                    return;
+                }
+            }
+        }
+        above.swap(current);
+    }
+    mask.byRects = true;
+}
+
 void SdlRenderer::compositeOnGpu(SDL_Texture* content, const SDL_Rect& region, const Mask& mask) {
     const SDL_Rect area{0, 0, region.w, region.h};
     SDL_RenderCopy(sdl_, mask.texture.get(), nullptr, &area);
@@ -363,17 +496,16 @@ void SdlRenderer::compositeOnGpu(SDL_Texture* content, const SDL_Rect& region, c
     SDL_RenderCopy(sdl_, content, &area, &target);
     stats_.drawCalls += 2;
     stats_.textureSwitches += 2;
-    lastTexture_ = content;
+    lastTexture_ = nullptr;
 }
 
-void SdlRenderer::compositeOnCpu(SDL_Texture* content, const SDL_Rect& region, const Mask& mask) {
+void SdlRenderer::compositeOnCpu(const SDL_Rect& region, const Mask& mask) {
     const SDL_Rect area{0, 0, region.w, region.h};
     pixels_.resize(static_cast<std::size_t>(region.w) * static_cast<std::size_t>(region.h) * 4);
     const bool read = SDL_RenderReadPixels(sdl_, &area, SDL_PIXELFORMAT_RGBA32, pixels_.data(), region.w * 4) == 0;
     popLayer();
     SDL_Texture* upload = layerTarget(layers_.size(), region.w, region.h, SDL_TEXTUREACCESS_STREAMING);
     if (!read || upload == nullptr) return;
-    (void)content;
     // Masked and back to straight alpha, as normal blending expects.
     const std::size_t count = mask.alpha.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -394,7 +526,7 @@ void SdlRenderer::compositeOnCpu(SDL_Texture* content, const SDL_Rect& region, c
     SDL_RenderCopy(sdl_, upload, &area, &target);
     ++stats_.drawCalls;
     ++stats_.textureSwitches;
-    lastTexture_ = upload;
+    lastTexture_ = nullptr;
 }
 
 } // namespace cocos2d

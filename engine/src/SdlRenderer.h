@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "Renderer.h"
@@ -61,21 +62,29 @@ private:
         SDL_Point origin;     // output pixels
         SDL_Rect clip;        // output pixels
     };
-    // One draw of a stencil, in output pixels; null texture: a filled box.
-    struct StencilDraw {
+    // One draw held back while recording, in output pixels; null texture:
+    // a filled box.
+    struct RecordedDraw {
         SDL_Texture* texture;
         SDL_FRect box;
         SDL_RendererFlip flip;
+        Color3B color;
         std::uint8_t alpha;
-        bool operator==(const StencilDraw& o) const;
+        bool operator==(const RecordedDraw& o) const;
     };
+    enum class Recording { NONE, STENCIL, CONTENT };
+    // A stencil turned into kept / dropped pixels over `region`.
     struct Mask {
         SDL_Rect region;
         float threshold;
         bool inverted;
-        std::vector<StencilDraw> draws;
-        sdl::TexturePtr texture;         // white, alpha 255 where kept (GPU path)
-        std::vector<std::uint8_t> alpha; // the same, one byte per pixel (CPU path)
+        std::vector<RecordedDraw> draws; // the stencil it was made from
+        // The kept pixels as rectangles relative to `region`, when few
+        // enough of them describe the mask (`byRects`).
+        bool byRects = false;
+        std::vector<SDL_Rect> rects;
+        sdl::TexturePtr texture;         // white, alpha 255 where kept (GPU layer path)
+        std::vector<std::uint8_t> alpha; // the same, one byte per pixel (CPU layer path)
     };
 
     SDL_FRect toOutput(const Rect& box, bool& mirrorX, bool& mirrorY) const;
@@ -88,10 +97,13 @@ private:
     void popLayer();
     void applyTarget();
     SDL_Texture* layerTarget(std::size_t depth, int width, int height, int access);
-    const Mask* maskFor(const SDL_Rect& region, float threshold, bool inverted, std::vector<StencilDraw>&& draws);
+    std::shared_ptr<const Mask> maskFor(const SDL_Rect& region, float threshold, bool inverted, std::vector<RecordedDraw>&& draws);
     void buildMask(Mask& mask);
+    static void findRects(Mask& mask);
+    void drawThroughRects(const std::vector<RecordedDraw>& draws, const Mask& mask);
+    void drawLayered(const std::function<void()>& drawContent, const Mask& mask);
     void compositeOnGpu(SDL_Texture* content, const SDL_Rect& region, const Mask& mask);
-    void compositeOnCpu(SDL_Texture* content, const SDL_Rect& region, const Mask& mask);
+    void compositeOnCpu(const SDL_Rect& region, const Mask& mask);
 
     SDL_Renderer* sdl_;
     SDL_Texture* rootTarget_ = nullptr;
@@ -105,18 +117,25 @@ private:
 
     FrameStats stats_;
     FrameStats lastStats_;
-    SDL_Texture* lastTexture_ = nullptr;
+    SDL_Texture* lastTexture_ = nullptr; // null also after any other state change
+    Color3B lastTint_;
+    std::uint8_t lastAlpha_ = 255;
 
     bool gpuMasks_ = false;
     SDL_BlendMode premultipliedBlend_;
     SDL_BlendMode maskBlend_;
-    bool recordingStencil_ = false;
-    std::vector<StencilDraw> stencilDraws_;
+    Recording recording_ = Recording::NONE;
+    bool clipInsideContent_ = false; // seen while recording content
+    std::vector<RecordedDraw> recorded_;
+    std::vector<SDL_Vertex> vertices_;
+    std::vector<int> indices_;
     std::vector<Layer> layers_;
     // Render targets per nesting depth (content and scratch layers), reused.
     std::vector<sdl::TexturePtr> layerTargets_;
     std::vector<sdl::TexturePtr> uploadTargets_;
-    std::vector<Mask> masks_; // most recently used first
+    // Most recently used first; shared, as a clip nested in another may push
+    // the outer one's mask out of the cache while it is still in use.
+    std::vector<std::shared_ptr<Mask>> masks_;
     std::vector<std::uint8_t> pixels_;
 };
 

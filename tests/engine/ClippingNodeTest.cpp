@@ -144,6 +144,60 @@ TEST_P(ClippingNodeTest, WithoutStencilNothingShowsUnlessInverted) {
     EXPECT_TRUE(near(draw().colorAt(OUTSIDE), Color3B::RED));
 }
 
+// A mask of many small pieces is drawn through layers instead of being cut
+// into rectangles; it clips all the same.
+TEST_P(ClippingNodeTest, CheckeredStencilClipsCellByCell) {
+    constexpr int CELL = 16;
+    constexpr int CELLS = 25;
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, CELL * CELLS, CELL * CELLS, 32, SDL_PIXELFORMAT_RGBA32);
+    for (int y = 0; y < surface->h; ++y) {
+        auto* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
+        for (int x = 0; x < surface->w; ++x) {
+            row[x * 4] = row[x * 4 + 1] = row[x * 4 + 2] = 255;
+            row[x * 4 + 3] = ((x / CELL + y / CELL) % 2 == 0) ? 255 : 0;
+        }
+    }
+    IMG_SavePNG(surface, folder.file("checker.png").c_str());
+    SDL_FreeSurface(surface);
+    Sprite* checker = Sprite::create("checker.png");
+    checker->setAnchorPoint(Vec2::ANCHOR_BOTTOM_LEFT);
+    checker->setPosition(Vec2(400, 200));
+    clipper->setStencil(checker);
+    clipper->setAlphaThreshold(0.0f);
+    content->setOpacity(128); // layers must blend translucent content right
+    const platformtest::Frame frame = draw();
+    // Rows of the image run downwards, design y upwards: cell (i, j) counted
+    // from the image's top-left lies at x 400 + 16 i, y 600 - 16 (j + 1).
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            const Vec2 centre(400.0f + CELL * (i + 0.5f), 600.0f - CELL * (j + 0.5f));
+            const Color3B expected = (i + j) % 2 == 0 ? Color3B(128, 0, 127) : Color3B::BLUE;
+            EXPECT_TRUE(near(frame.colorAt(centre), expected, 10)) << i << "," << j;
+        }
+    }
+}
+
+TEST_P(ClippingNodeTest, ClippingInsideClippingShowsTheOverlap) {
+    clipper->setAlphaThreshold(0.0f); // bands 1 and 2
+    ClippingNode* inner = ClippingNode::create();
+    Sprite* left = Sprite::create("white.png"); // 16 × 16 scaled to cover bands 0 and 1
+    left->setAnchorPoint(Vec2::ANCHOR_BOTTOM_LEFT);
+    left->setPosition(STENCIL_ORIGIN);
+    left->setScale(2.0f * BAND / 16.0f, BAND / 16.0f);
+    inner->setStencil(left);
+    content->retain();
+    content->removeFromParent();
+    inner->addChild(content);
+    content->release();
+    clipper->addChild(inner);
+    const platformtest::Frame frame = draw();
+    EXPECT_TRUE(near(frame.colorAt(band(0)), Color3B::BLUE));
+    EXPECT_TRUE(near(frame.colorAt(band(1)), Color3B::RED));
+    EXPECT_TRUE(near(frame.colorAt(band(2)), Color3B::BLUE));
+    EXPECT_TRUE(near(frame.colorAt(OUTSIDE), Color3B::BLUE));
+}
+
 INSTANTIATE_TEST_SUITE_P(Renderers, ClippingNodeTest, ::testing::Values("opengl", "software"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
