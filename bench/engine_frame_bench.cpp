@@ -1,7 +1,8 @@
 // CPU cost of one frame of 450 sprites drawn through the engine (scene graph
 // visit, renderer, present) against a bare SDL loop drawing the same textures
 // into the same rectangles with the same SDL renderer, measured in one run.
-// Prints both and their ratio (engine / bare).
+// Prints both and their ratio (engine / bare), for whole frames and for the
+// draw submission alone.
 //
 // Runs on SDL's offscreen video driver unless SDL_VIDEODRIVER names another.
 
@@ -10,11 +11,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <SDL.h>
@@ -159,70 +160,96 @@ void destroyWorld() {
     SDL_Quit();
 }
 
-void BM_EngineFrame(benchmark::State& state) {
+// CPU seconds of every thread of the process: the GL driver rasterizes on
+// threads of its own.
+double processCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Waits until the driver has finished every frame handed to it, so that the
+// next measurement is charged with none of its work.
+void finishFrames(SDL_Renderer* sdl) {
+    Uint8 pixel[4];
+    const SDL_Rect one{0, 0, 1, 1};
+    SDL_RenderReadPixels(sdl, &one, SDL_PIXELFORMAT_RGBA32, pixel, 4);
+}
+
+void bareSubmit(SDL_Renderer* sdl) {
+    SDL_SetRenderDrawColor(sdl, 0, 0, 0, 255);
+    SDL_RenderClear(sdl);
+    for (const BareDraw& d : world.bare) {
+        SDL_SetTextureColorMod(d.texture, d.tint.r, d.tint.g, d.tint.b);
+        SDL_SetTextureAlphaMod(d.texture, d.alpha);
+        SDL_RenderCopyExF(sdl, d.texture, nullptr, &d.box, 0.0, nullptr, d.flip);
+    }
+}
+
+// Each iteration runs, one after the other and each finished before the
+// next starts: a whole engine frame (director main loop: scene graph,
+// renderer, present), a whole bare SDL frame, then the engine's and the bare
+// loop's draw submission alone (their presents untimed). Alternating frame
+// by frame, load from elsewhere on the machine hits both sides alike.
+void BM_EngineVersusBareSdl(benchmark::State& state) {
     Director* director = Director::getInstance();
-    for (auto _ : state) director->mainLoop(1.0f / 60.0f);
-    const auto& stats = static_cast<SdlRenderer&>(world.view->getRenderer()).lastFrameStats();
+    auto& renderer = static_cast<SdlRenderer&>(world.view->getRenderer());
+    SDL_Renderer* sdl = renderer.sdl();
+    double engineFrame = 0.0;
+    double bareFrame = 0.0;
+    double engineSubmit = 0.0;
+    double bareSubmitTime = 0.0;
+    finishFrames(sdl);
+    for (auto _ : state) {
+        double t = processCpuSeconds();
+        director->mainLoop(1.0f / 60.0f);
+        finishFrames(sdl);
+        double next = processCpuSeconds();
+        engineFrame += next - t;
+
+        t = next;
+        bareSubmit(sdl);
+        SDL_RenderPresent(sdl);
+        finishFrames(sdl);
+        next = processCpuSeconds();
+        bareFrame += next - t;
+
+        t = processCpuSeconds();
+        renderer.clear(Color3B::BLACK);
+        world.scene->visit(renderer, Transform{}, 1.0f);
+        engineSubmit += processCpuSeconds() - t;
+        world.view->present();
+        finishFrames(sdl);
+
+        t = processCpuSeconds();
+        bareSubmit(sdl);
+        bareSubmitTime += processCpuSeconds() - t;
+        SDL_RenderPresent(sdl);
+        finishFrames(sdl);
+    }
+    const double frames = static_cast<double>(state.iterations());
+    state.counters["engine_us"] = engineFrame / frames * 1e6;
+    state.counters["bare_us"] = bareFrame / frames * 1e6;
+    state.counters["ratio"] = engineFrame / bareFrame;
+    state.counters["engine_submit_us"] = engineSubmit / frames * 1e6;
+    state.counters["bare_submit_us"] = bareSubmitTime / frames * 1e6;
+    state.counters["submit_ratio"] = engineSubmit / bareSubmitTime;
+    const auto& stats = renderer.lastFrameStats();
     state.counters["draws"] = stats.drawCalls;
     state.counters["switches"] = stats.textureSwitches;
 }
 
-void BM_BareSdlFrame(benchmark::State& state) {
-    SDL_Renderer* sdl = static_cast<SdlRenderer&>(world.view->getRenderer()).sdl();
-    for (auto _ : state) {
-        SDL_SetRenderDrawColor(sdl, 0, 0, 0, 255);
-        SDL_RenderClear(sdl);
-        for (const BareDraw& d : world.bare) {
-            SDL_SetTextureColorMod(d.texture, d.tint.r, d.tint.g, d.tint.b);
-            SDL_SetTextureAlphaMod(d.texture, d.alpha);
-            SDL_RenderCopyExF(sdl, d.texture, nullptr, &d.box, 0.0, nullptr, d.flip);
-        }
-        SDL_RenderPresent(sdl);
-    }
-    state.counters["draws"] = static_cast<double>(world.bare.size());
-}
-
-// The same two without the present, which is the same SDL and GL work for
-// both: what the scene graph and the renderer add to queueing the draws.
-void BM_EngineSubmit(benchmark::State& state) {
-    auto& renderer = static_cast<SdlRenderer&>(world.view->getRenderer());
-    for (auto _ : state) {
-        renderer.clear(Color3B::BLACK);
-        world.scene->visit(renderer, Transform{}, 1.0f);
-        state.PauseTiming();
-        world.view->present();
-        state.ResumeTiming();
-    }
-}
-
-void BM_BareSdlSubmit(benchmark::State& state) {
-    SDL_Renderer* sdl = static_cast<SdlRenderer&>(world.view->getRenderer()).sdl();
-    for (auto _ : state) {
-        SDL_SetRenderDrawColor(sdl, 0, 0, 0, 255);
-        SDL_RenderClear(sdl);
-        for (const BareDraw& d : world.bare) {
-            SDL_SetTextureColorMod(d.texture, d.tint.r, d.tint.g, d.tint.b);
-            SDL_SetTextureAlphaMod(d.texture, d.alpha);
-            SDL_RenderCopyExF(sdl, d.texture, nullptr, &d.box, 0.0, nullptr, d.flip);
-        }
-        state.PauseTiming();
-        SDL_RenderPresent(sdl);
-        state.ResumeTiming();
-    }
-}
-
-// Keeps the median and the minimum CPU time of each benchmark.
+// Keeps the median of each counter.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.aggregate_name == "median") median[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            if (run.aggregate_name == "min") fastest[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            if (run.aggregate_name != "median") continue;
+            for (const auto& [name, counter] : run.counters) median[name] = counter.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> median;
-    std::map<std::string, double> fastest;
 };
 
 } // namespace
@@ -230,55 +257,19 @@ public:
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     buildWorld();
-    // Whole frames count the CPU of every thread (the GL driver rasterizes on
-    // its own threads); the submissions only the calling thread's, since the
-    // driver's threads still work on the previous frame meanwhile.
-    const std::tuple<const char*, void (*)(benchmark::State&), bool> benchmarks[] = {
-        {"BM_EngineFrame", BM_EngineFrame, true},
-        {"BM_BareSdlFrame", BM_BareSdlFrame, true},
-        {"BM_EngineSubmit", BM_EngineSubmit, false},
-        {"BM_BareSdlSubmit", BM_BareSdlSubmit, false},
-    };
-    for (const auto& [name, function, wholeProcess] : benchmarks) {
-        auto* registered = benchmark::RegisterBenchmark(name, function)
-                               ->Unit(benchmark::kMicrosecond)
-                               ->Repetitions(7)
-                               // The fastest repetition is the one least
-                               // disturbed by the rest of the machine.
-                               ->ComputeStatistics("min",
-                                                   [](const std::vector<double>& v) {
-                                                       return *std::min_element(v.begin(), v.end());
-                                                   })
-                               ->ReportAggregatesOnly(true);
-        if (wholeProcess) {
-            registered->MeasureProcessCPUTime()->MinTime(0.2);
-        } else {
-            // Timed for microseconds but paced by the present: a fixed count
-            // keeps the run short.
-            registered->Iterations(100);
-        }
-    }
-    // Repetitions of the two interleaved, so that load from elsewhere on the
-    // machine hits both alike.
-    std::vector<char*> args(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    args.push_back(interleave);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
+    benchmark::RegisterBenchmark("BM_EngineVersusBareSdl", BM_EngineVersusBareSdl)
+        ->Iterations(100)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+    benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto compare = [&reporter](const char* what, const std::string& engine, const std::string& bare) {
-        for (auto* times : {&reporter.fastest, &reporter.median}) {
-            const double e = (*times)[engine];
-            const double b = (*times)[bare];
-            if (b <= 0.0) continue;
-            std::printf("%s CPU, %s: engine %.1f us, bare SDL %.1f us, ratio %.3f\n",
-                        times == &reporter.fastest ? "fastest" : "median", what, e, b, e / b);
-        }
-    };
-    std::printf("\n");
-    compare("whole frame (target ratio <= 1.3)", "BM_EngineFrame", "BM_BareSdlFrame");
-    compare("draw submission without present", "BM_EngineSubmit", "BM_BareSdlSubmit");
+    auto& m = reporter.median;
+    std::printf("\nCPU per frame, all threads, median of repetitions:\n");
+    std::printf("  whole frame:      engine %8.1f us, bare SDL %8.1f us, ratio %.3f (target <= 1.3)\n",
+                m["engine_us"], m["bare_us"], m["ratio"]);
+    std::printf("  draw submission:  engine %8.1f us, bare SDL %8.1f us, ratio %.3f\n", m["engine_submit_us"],
+                m["bare_submit_us"], m["submit_ratio"]);
     benchmark::Shutdown();
     destroyWorld();
     return 0;

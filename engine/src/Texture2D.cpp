@@ -34,8 +34,9 @@ Texture2D::Backend::~Backend() {
 }
 
 std::vector<Texture2D::Backend*>& Texture2D::Backend::live() {
-    static std::vector<Backend*> backends;
-    return backends;
+    // Never destroyed: textures may still go during static destruction.
+    static auto* backends = new std::vector<Backend*>();
+    return *backends;
 }
 
 SDL_Texture* Texture2D::Backend::textureFor(SDL_Renderer* renderer) {

@@ -13,6 +13,8 @@ TextureCache& TextureCache::getInstance() {
     return cache;
 }
 
+TextureCache::~TextureCache() { removeAllTextures(); }
+
 Texture2D* TextureCache::addImage(const std::string& path) {
     const std::string fullPath = FileUtils::getInstance()->fullPathForFilename(path);
     if (fullPath.empty()) {

@@ -12,6 +12,8 @@ class Texture2D;
 class TextureCache {
 public:
     static TextureCache& getInstance();
+    // Lets go of what is still cached when the process ends.
+    ~TextureCache();
 
     // A resource path relative to the resource folder. Null when the file is
     // missing or cannot be decoded; the first failure of each file writes one
