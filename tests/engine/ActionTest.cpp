@@ -22,8 +22,6 @@ protected:
     Probe* node = nullptr;
 };
 
-constexpr float kFrame = 1.0f / 60.0f;
-
 } // namespace
 
 TEST_F(ActionTest, ActionRunBeforeAFrameStepsInItRunDuringUpdatesStepsInTheNext) {
