@@ -1,4 +1,5 @@
 #pragma once
+#include "support/LogCapture.h"
 // Shared by the engine tests: a throw-away resource folder with small
 // generated images, and a capture of the engine log.
 
@@ -69,27 +70,7 @@ private:
     std::string root_;
 };
 
-// Collects engine log lines while alive.
-class LogCapture {
-public:
-    LogCapture() {
-        previous_ = cocos2d::setLogSink([this](const std::string& line) { lines.push_back(line); });
-    }
-    ~LogCapture() { cocos2d::setLogSink(previous_); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-
-    std::size_t countContaining(const std::string& text) const {
-        std::size_t count = 0;
-        for (const std::string& line : lines) count += line.find(text) != std::string::npos ? 1 : 0;
-        return count;
-    }
-
-    std::vector<std::string> lines;
-
-private:
-    cocos2d::LogSink previous_;
-};
+using ::LogCapture;
 
 constexpr SDL_Color RED{255, 0, 0, 255};
 constexpr SDL_Color GREEN{0, 255, 0, 255};

@@ -10,7 +10,7 @@
 #include "frontend/StageScene.h"
 #include "frontend/TitleNode.h"
 #include "frontend/TitleScene.h"
-#include "world/LogCapture.h"
+#include "support/LogCapture.h"
 
 using frontend_test::buttonSounds;
 using frontend_test::fadeTarget;

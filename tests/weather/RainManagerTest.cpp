@@ -8,7 +8,7 @@
 
 #include "app/Random.h"
 #include "cocos2d/testing/Headless.h"
-#include "world/LogCapture.h"
+#include "support/LogCapture.h"
 #include "world/ResourceFolder.h"
 
 namespace {

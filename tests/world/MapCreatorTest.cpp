@@ -6,7 +6,7 @@
 
 #include "cocos2d/testing/Headless.h"
 #include "frontend/StageItem.h"
-#include "world/LogCapture.h"
+#include "support/LogCapture.h"
 #include "world/ResourceFolder.h"
 
 namespace {

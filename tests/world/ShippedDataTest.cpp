@@ -5,7 +5,7 @@
 #include "cocos2d/FileUtils.h"
 #include "cocos2d/testing/Headless.h"
 #include "frontend/StageItem.h"
-#include "world/LogCapture.h"
+#include "support/LogCapture.h"
 #include "world/MapCreator.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cocos2d/testing/Headless.h"
-#include "world/LogCapture.h"
+#include "support/LogCapture.h"
 #include "world/ResourceFolder.h"
 
 namespace {

@@ -14,6 +14,12 @@ public:
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
+    std::size_t countContaining(const std::string& text) const {
+        std::size_t count = 0;
+        for (const std::string& line : lines) count += line.find(text) != std::string::npos ? 1 : 0;
+        return count;
+    }
+
     std::vector<std::string> lines;
 
 private:
