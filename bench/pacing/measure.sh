@@ -1,0 +1,213 @@
+#!/usr/bin/env bash
+# Frame pacing and CPU use of the real program in a 1920x1080 window under
+# Xvfb, screen by screen, and its CPU in play against a bare SDL loop that
+# draws the same frame (frame_replay) in the same Xvfb.
+#
+#   measure.sh <puddlestep executable> [rounds, default 3] [output folder]
+#
+# present_shim (LD_PRELOAD) notes the time of every present and captures one
+# play frame for the replay; both are looked for beside the executable (a
+# build with PUDDLESTEP_BENCH on). Screens are recognised from the game's log
+# as in tests/e2e/full_cycle.sh. Each screen is sampled for 10 s:
+#   title   untouched;
+#   play    stage 0, walking right and left in turn (0.85 s each way, under
+#           the first shop's eaves, so the stage neither ends nor runs dry);
+#           `rounds` samples, each followed by a sample of the replay while
+#           the game is stopped (SIGSTOP), so the two alternate;
+#   select  the wheel dragged to the left over and over (one drag of 900
+#           pixels in 0.9 s, then the next), through every board.
+# Prints the table; the raw samples stay in the output folder.
+set -euo pipefail
+
+game=$(realpath "$1")
+rounds=${2:-3}
+out=${3:-$(dirname "$game")/../pacing}
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(dirname "$game")
+shim=$bin/libpresent_shim.so
+replay=$bin/frame_replay
+[ -f "$shim" ] && [ -x "$replay" ] || { echo "measure: build present_shim and frame_replay (PUDDLESTEP_BENCH on)" >&2; exit 2; }
+
+if [ -z "${PACING_INSIDE_XVFB:-}" ]; then
+  export PACING_INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$game" "$rounds" "$out"
+fi
+
+SECONDS_PER_SAMPLE=10
+mkdir -p "$out"
+out=$(realpath "$out")
+rm -rf "$out/capture" "$out"/*.log "$out/samples.jsonl"
+mkdir -p "$out/capture"
+results=$out/samples.jsonl
+log=$out/game.log
+stats() { python3 "$here/pacing_stats.py" "$@"; }
+
+export SDL_AUDIODRIVER=dummy
+LD_PRELOAD=$shim PUDDLESTEP_PRESENT_LOG=$out/game-presents.log PUDDLESTEP_FRAME_CAPTURE=$out/capture \
+  "$game" 2>"$log" &
+pid=$!
+walker=""
+cleanup() {
+  [ -n "$walker" ] && kill "$walker" 2>/dev/null || true
+  kill -CONT $pid 2>/dev/null || true
+  kill $pid 2>/dev/null || true
+}
+trap cleanup EXIT
+
+fail() {
+  echo "measure: $*" >&2
+  tail -n 5 "$log" >&2 || true
+  exit 1
+}
+
+# As in full_cycle.sh.
+wait_for_log() {
+  local pattern=$1 from=$2 count=$3 seconds=$4
+  local deadline=$((SECONDS + seconds))
+  while [ $SECONDS -lt $deadline ]; do
+    kill -0 $pid 2>/dev/null || fail "the game exited while waiting for '$pattern'"
+    local n
+    n=$(tail -n +"$from" "$log" | grep -c -- "$pattern" || true)
+    [ "$n" -ge "$count" ] && return 0
+    sleep 0.2
+  done
+  fail "no '$pattern' in the log after ${seconds}s"
+}
+log_lines() { wc -l <"$log"; }
+
+window=""
+for _ in $(seq 50); do
+  window=$(xdotool search --name '^Puddlestep$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || fail "no window titled Puddlestep"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "measure: the window opened at ${WIDTH}x${HEIGHT}; sizing it to 1920x1080"
+xdotool windowsize "$window" 1920 1080 windowmove "$window" 0 0
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" = 1920 ] && [ "$HEIGHT" = 1080 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 1920x1080"
+
+# Window pixels are design points now, y down.
+px() { echo "$1 $((1080 - $2))"; }
+tap() { xdotool mousemove $(px "$1" "$2") click 1; }
+
+# --- title --------------------------------------------------------------------
+wait_for_log '^-960,2880$' 1 2 30
+sleep 1
+stats sample "$results" title $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
+
+# --- play ---------------------------------------------------------------------
+mark=$(log_lines)
+tap 960 540
+wait_for_log 'getStageItem' "$mark" 31 30
+sleep 3
+mark=$(log_lines)
+tap 1344 216 # the board under the marker: stage 0
+wait_for_log '^1\.000000$' "$mark" 1 30
+sleep 2
+# Touches are dropped while the fade runs: press until the play layer answers.
+mark=$(log_lines)
+xdotool mousemove $(px 1440 540)
+pressed=""
+for _ in $(seq 15); do
+  xdotool mousedown 1
+  sleep 0.4
+  xdotool mouseup 1
+  if tail -n +"$mark" "$log" | grep -q 'migi'; then pressed=yes; break; fi
+  sleep 0.4
+done
+[ -n "$pressed" ] || fail "the play layer never took a press"
+
+# Right and left in turn, ending each turn where it began.
+start_walking() {
+  local chain=()
+  for _ in $(seq 9); do
+    chain+=(mousemove $(px 1440 540) mousedown 1 sleep 0.85 mouseup 1
+            mousemove $(px 480 540) mousedown 1 sleep 0.85 mouseup 1)
+  done
+  xdotool "${chain[@]}" &
+  walker=$!
+}
+stop_walking() {
+  kill "$walker" 2>/dev/null || true
+  wait "$walker" 2>/dev/null || true
+  walker=""
+  xdotool mouseup 1 || true
+}
+
+start_walking
+sleep 2
+kill -USR1 $pid # capture the next frame for the replay
+for _ in $(seq 50); do
+  [ -s "$out/capture/frame.txt" ] && break
+  sleep 0.2
+done
+[ -s "$out/capture/frame.txt" ] || fail "no frame captured"
+stop_walking
+read -r _ driver capture_w capture_h < <(head -n 1 "$out/capture/frame.txt")
+echo "measure: captured a play frame: $driver renderer, ${capture_w}x${capture_h}"
+[ "$capture_w" = 1920 ] && [ "$capture_h" = 1080 ] || fail "the game drew ${capture_w}x${capture_h}, not 1920x1080"
+
+for round in $(seq "$rounds"); do
+  start_walking
+  sleep 1
+  stats sample "$results" play $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
+  stop_walking
+  sleep 0.3
+  kill -STOP $pid
+  LD_PRELOAD=$shim PUDDLESTEP_PRESENT_LOG=$out/replay-presents-$round.log \
+    "$replay" "$out/capture" $((SECONDS_PER_SAMPLE + 3)) >"$out/replay-$round.log" 2>&1 &
+  replay_pid=$!
+  sleep 1
+  stats sample "$results" "bare SDL replay of a play frame" $replay_pid "$out/replay-presents-$round.log" \
+    $SECONDS_PER_SAMPLE
+  wait $replay_pid || fail "the replay failed: $(cat "$out/replay-$round.log")"
+  kill -CONT $pid
+  sleep 1
+  # The replay's window may have taken the focus away, which pauses the game.
+  xdotool windowfocus "$window" 2>/dev/null || true
+  sleep 0.5
+done
+head -n 2 "$out/replay-1.log"
+
+# To the goal, the result and back to the title.
+mark=$(log_lines)
+xdotool mousemove $(px 1440 540) mousedown 1
+wait_for_log 'G--------O---------A--------L' "$mark" 1 30
+xdotool mouseup 1
+sleep 6
+mark=$(log_lines)
+tap 960 540
+wait_for_log '^-960,2880$' "$mark" 2 30
+sleep 5
+
+# --- stage select ---------------------------------------------------------------
+mark=$(log_lines)
+tap 960 540
+wait_for_log 'getStageItem' "$mark" 31 30
+sleep 3
+chain=()
+for _ in $(seq 14); do
+  chain+=(mousemove $(px 1500 700) mousedown 1)
+  for step in $(seq 60); do chain+=(mousemove $(px $((1500 - 15 * step)) 700) sleep 0.015); done
+  chain+=(mouseup 1 sleep 0.05)
+done
+xdotool "${chain[@]}" &
+walker=$!
+sleep 1
+stats sample "$results" "stage select, wheel turning" $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
+stop_walking
+
+"$here/../../tests/e2e/close_window.py" "$window" || true
+for _ in $(seq 50); do
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.2
+done
+trap - EXIT
+cleanup
+echo
+stats table "$results"
+echo
+echo "CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores; renderer: $driver"
