@@ -9,6 +9,8 @@
 namespace {
 
 const char* const STAGE_LIST_FILE = "Select/Data.txt";
+// The size of the shipped board pictures, in design points.
+const cocos2d::Size BOARD_SIZE(800, 560);
 
 } // namespace
 
@@ -23,6 +25,10 @@ bool StageItem::init(int index) {
     } else {
         loadEntry(index);
     }
+    // A board whose picture is missing stays invisible but keeps a board's
+    // box: the wheel still selects it and a tap on it still starts a stage,
+    // where an empty box could never be hit.
+    if (getContentSize() == cocos2d::Size::ZERO) setContentSize(BOARD_SIZE);
     cocos2d::log("getStageItem");
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <set>
 #include <utility>
 
 #include "app/Common.h"
@@ -12,7 +13,7 @@ DataLine::DataLine(std::string fileName, int index) : fileName_(std::move(fileNa
     // Checked first so that a missing file gives our one line, not the
     // engine's as well.
     if (!files->isFileExist(fileName_)) {
-        report("the file is missing");
+        if (firstNoticeOfMissing(fileName_)) report("the file is missing");
         return;
     }
     const std::vector<std::string> lines = split(files->getStringFromFile(fileName_), '\n');
@@ -22,6 +23,12 @@ DataLine::DataLine(std::string fileName, int index) : fileName_(std::move(fileNa
     }
     text_ = lines[static_cast<std::size_t>(index_)];
     exists_ = true;
+}
+
+bool DataLine::firstNoticeOfMissing(const std::string& fileName) {
+    // Keyed by folder as well: a folder that gains or loses files is another install.
+    static std::set<std::string> noticed;
+    return noticed.insert(cocos2d::FileUtils::getInstance()->getResourceRoot() + '\n' + fileName).second;
 }
 
 void DataLine::report(const char* format, ...) const {

@@ -15,8 +15,9 @@ class DataLine {
 public:
     // No line: exists() is false and nothing is reported.
     DataLine() = default;
-    // Reads line `index` of `fileName`. A missing file or a line past the end
-    // is reported once; exists() is then false and text() empty.
+    // Reads line `index` of `fileName`. A line past the end is reported each
+    // time, a missing file the first time only; exists() is then false and
+    // text() empty.
     DataLine(std::string fileName, int index);
 
     bool exists() const { return exists_; }
@@ -24,6 +25,11 @@ public:
 
     // Writes "<file> line <n>: " followed by the formatted text to the log.
     void report(const char* format, ...) const __attribute__((format(printf, 2, 3)));
+
+    // True the first time a missing file is noticed for the resource folder
+    // in use. Every building, board and screen reads the same files, so a
+    // missing one is named once per run, not dozens of times per screen.
+    static bool firstNoticeOfMissing(const std::string& fileName);
 
     // The `count` (1 or 2) values that follow the key at `index` in `tokens`;
     // `index` moves onto the last of them. Values past the end of the line

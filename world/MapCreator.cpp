@@ -75,7 +75,9 @@ void MapCreator::addTile(cocos2d::Layer* layer, const char* nameFormat, const st
     const std::string name = cocos2d::__String::createWithFormat(nameFormat, std::atoi(token.c_str()))->getCString();
     // Checked first so that the report names the stage line and comes alone.
     if (!cocos2d::FileUtils::getInstance()->isFileExist(name)) {
-        stageLine_.report("no image \"%s\", its column stays empty", name.c_str());
+        if (DataLine::firstNoticeOfMissing(name)) {
+            stageLine_.report("no image \"%s\", its column stays empty", name.c_str());
+        }
         return;
     }
     cocos2d::Sprite* tile = cocos2d::Sprite::create(name);
