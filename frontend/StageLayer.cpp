@@ -182,13 +182,16 @@ void StageLayer::onTouchMoved(cocos2d::Touch* touch, cocos2d::Event* /*event*/) 
 }
 
 void StageLayer::onTouchEnded(cocos2d::Touch* touch, cocos2d::Event* /*event*/) {
-    if (holdTime > TAP_TIME) return;
+    // Fingers lifted in the frame of the starting tap would each build a
+    // play scene that the next one throws away.
+    if (playStarted_ || holdTime > TAP_TIME) return;
     for (StageItem* board : boards) {
         if (!board->getBoundingBox().containsPoint(touch->getLocation())) continue;
         // Whichever board was tapped, the one under the marker is played.
         // One scene is enough when the touch lies on two boards.
         cocos2d::Director::getInstance()->replaceScene(cocos2d::TransitionFade::create(
             FADE_TIME, GameScene::create(selectedIndex, STARTING_DRYNESS), cocos2d::Color3B::WHITE));
+        playStarted_ = true;
         return;
     }
 }

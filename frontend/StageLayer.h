@@ -55,4 +55,5 @@ private:
     void select(int index);
 
     bool touchSeen_ = false; // holdTime only runs from the first touch on
+    bool playStarted_ = false; // a tap has started a stage: later taps start none
 };
