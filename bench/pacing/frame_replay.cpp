@@ -1,8 +1,9 @@
-// The bare-SDL baseline for the game's CPU use: draws one captured frame of
-// the game (present_shim's PUDDLESTEP_FRAME_CAPTURE) again and again, 60
-// times a second, in a window of the captured size, with the renderer set up
-// as the game sets up its own (same hints, context bits and flags). Nothing
-// else runs: no scene graph, no game logic, no audio.
+// The bare-SDL baseline for the game's CPU use: draws the captured frames of
+// the game (present_shim's PUDDLESTEP_FRAME_CAPTURE, frame-0.txt,
+// frame-1.txt ...) one after the other in a loop, 60 a second, in a window of
+// the captured size, with the renderer set up as the game sets up its own
+// (same hints, context bits and flags). Nothing else runs: no scene graph,
+// no game logic, no audio.
 //
 //   frame_replay <capture folder> [seconds, default 12]
 //
@@ -50,13 +51,14 @@ struct Call {
     std::vector<int> indices;
 };
 
-struct Frame {
+// Every captured frame; texture ids are shared between them.
+struct Capture {
     std::string rendererName;
     int width = 0;
     int height = 0;
     std::map<int, std::string> images;
     std::map<int, std::vector<int>> empties; // format, access, width, height
-    std::vector<Call> calls;
+    std::vector<std::vector<Call>> frames;
 };
 
 // "x y w h" or "-" (no rectangle).
@@ -76,27 +78,27 @@ void expectBar(std::istringstream& in) {
     in >> bar;
 }
 
-bool readFrame(const std::string& folder, Frame& frame) {
-    std::ifstream file(folder + "/frame.txt");
-    if (!file) {
-        std::fprintf(stderr, "frame_replay: no %s/frame.txt\n", folder.c_str());
-        return false;
-    }
+// Adds the frame in `path` to `capture`; false if it cannot be read.
+bool readFrame(const std::string& path, Capture& capture) {
+    std::ifstream file(path);
+    if (!file) return false;
+    capture.frames.emplace_back();
+    std::vector<Call>& calls = capture.frames.back();
     std::string line;
     while (std::getline(file, line)) {
         std::istringstream in(line);
         Call call;
         in >> call.op;
         if (call.op == "renderer") {
-            in >> frame.rendererName >> frame.width >> frame.height;
+            in >> capture.rendererName >> capture.width >> capture.height;
         } else if (call.op == "texture") {
             int id = 0;
             std::string kind;
             in >> id >> kind;
             if (kind == "image") {
-                in >> frame.images[id];
+                in >> capture.images[id];
             } else {
-                std::vector<int>& v = frame.empties[id];
+                std::vector<int>& v = capture.empties[id];
                 v.resize(4);
                 unsigned format = 0;
                 in >> format >> v[1] >> v[2] >> v[3];
@@ -106,25 +108,25 @@ bool readFrame(const std::string& folder, Frame& frame) {
             in >> call.texture;
             for (int& v : call.values) in >> v;
             in >> call.flip; // the alpha
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "target" || call.op == "blend") {
             in >> call.values[0];
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "clip") {
             call.hasDst = readRect(in, call.dst);
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "color" || call.op == "texcolor" || call.op == "texalpha" || call.op == "texblend") {
             if (call.op != "color") in >> call.texture;
             for (int& v : call.values) in >> v;
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "clear" || call.op == "flush") {
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "fill") {
             call.hasDst = readRect(in, call.dst);
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "fillf") {
             call.hasDst = readRect(in, call.dstF);
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "copy" || call.op == "copyf" || call.op == "copyexf") {
             in >> call.texture;
             call.hasSrc = readRect(in, call.src);
@@ -144,7 +146,7 @@ bool readFrame(const std::string& folder, Frame& frame) {
                 expectBar(in);
                 in >> call.flip;
             }
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "geometry") {
             int vertexCount = 0;
             int indexCount = 0;
@@ -167,7 +169,7 @@ bool readFrame(const std::string& folder, Frame& frame) {
                 int index = 0;
                 while (list >> index) call.indices.push_back(index);
             }
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (call.op == "update" || call.op == "read") {
             if (call.op == "update") in >> call.texture;
             call.hasDst = readRect(in, call.dst);
@@ -178,18 +180,18 @@ bool readFrame(const std::string& folder, Frame& frame) {
                 call.values[0] = static_cast<int>(format);
             }
             in >> call.values[1]; // pitch
-            frame.calls.push_back(call);
+            calls.push_back(call);
         } else if (!call.op.empty()) {
-            std::fprintf(stderr, "frame_replay: unknown call '%s'\n", call.op.c_str());
+            std::fprintf(stderr, "frame_replay: unknown call '%s' in %s\n", call.op.c_str(), path.c_str());
             return false;
         }
     }
-    return frame.width > 0 && frame.height > 0;
+    return true;
 }
 
 class Replayer {
 public:
-    Replayer(SDL_Renderer* renderer, const Frame& frame) : renderer_(renderer), frame_(frame) {}
+    Replayer(SDL_Renderer* renderer, const Capture& capture) : renderer_(renderer), frame_(capture) {}
 
     bool load(const std::string& folder) {
         for (const auto& [id, file] : frame_.images) {
@@ -213,16 +215,19 @@ public:
         return true;
     }
 
-    void draw() {
-        for (const Call& call : frame_.calls) run(call);
+    void draw(std::size_t frame) {
+        for (const Call& call : frame_.frames[frame % frame_.frames.size()]) run(call);
     }
 
-    int drawCount() const {
+    // Draw submissions, on average over the frames.
+    double drawCount() const {
         int count = 0;
-        for (const Call& call : frame_.calls) {
-            if (call.op.rfind("copy", 0) == 0 || call.op.rfind("fill", 0) == 0 || call.op == "geometry") ++count;
+        for (const std::vector<Call>& calls : frame_.frames) {
+            for (const Call& call : calls) {
+                if (call.op.rfind("copy", 0) == 0 || call.op.rfind("fill", 0) == 0 || call.op == "geometry") ++count;
+            }
         }
-        return count;
+        return static_cast<double>(count) / static_cast<double>(frame_.frames.size());
     }
 
 private:
@@ -288,7 +293,7 @@ private:
     }
 
     SDL_Renderer* renderer_;
-    const Frame& frame_;
+    const Capture& frame_;
     std::map<int, TexturePtr> textures_;
     std::vector<unsigned char> scratch_;
 };
@@ -310,8 +315,13 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     const double seconds = argc > 2 ? std::atof(argv[2]) : 12.0;
-    Frame frame;
-    if (!readFrame(folder, frame)) return 1;
+    Capture frame;
+    while (readFrame(folder + "/frame-" + std::to_string(frame.frames.size()) + ".txt", frame)) {
+    }
+    if (frame.frames.empty() || frame.width <= 0 || frame.height <= 0) {
+        std::fprintf(stderr, "frame_replay: no frames in %s (frame-0.txt ...)\n", folder.c_str());
+        return 1;
+    }
 
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "frame_replay: %s\n", SDL_GetError());
@@ -343,15 +353,15 @@ int main(int argc, char** argv) {
     int outputW = 0;
     int outputH = 0;
     SDL_GetRendererOutputSize(renderer, &outputW, &outputH);
-    std::printf("frame_replay: %zu calls, %zu textures; renderer %s %dx%d (captured: %s %dx%d)\n",
-                frame.calls.size(), frame.images.size() + frame.empties.size(), info.name, outputW, outputH,
+    std::printf("frame_replay: %zu frames, %zu textures; renderer %s %dx%d (captured: %s %dx%d)\n",
+                frame.frames.size(), frame.images.size() + frame.empties.size(), info.name, outputW, outputH,
                 frame.rendererName.c_str(), frame.width, frame.height);
 
     int status = 0;
     {
         Replayer replayer(renderer, frame);
         if (replayer.load(folder)) {
-            std::printf("frame_replay: %d draws a frame\n", replayer.drawCount());
+            std::printf("frame_replay: %.1f draws a frame\n", replayer.drawCount());
             std::fflush(stdout);
             timespec next{};
             clock_gettime(CLOCK_MONOTONIC, &next);
@@ -362,7 +372,7 @@ int main(int argc, char** argv) {
                 while (SDL_PollEvent(&event) != 0) {
                     if (event.type == SDL_QUIT) quit = true;
                 }
-                replayer.draw();
+                replayer.draw(static_cast<std::size_t>(i));
                 SDL_RenderPresent(renderer);
                 addNanoseconds(next, FRAME_NS);
                 clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);

@@ -10,13 +10,17 @@
 # build with PUDDLESTEP_BENCH on). Screens are recognised from the game's log
 # as in tests/e2e/full_cycle.sh. Each screen is sampled for 10 s:
 #   title   untouched;
-#   play    stage 0, walking right and left in turn (0.85 s each way, under
+#   play    stage 0, walking right and left in turn (0.85 s each way, about
 #           the first shop's eaves, so the stage neither ends nor runs dry);
-#           `rounds` samples, each followed by a sample of the replay while
-#           the game is stopped (SIGSTOP), so the two alternate;
+#           `rounds` samples, each followed by a sample of the replay of five
+#           captured play frames while the game is stopped (SIGSTOP), so the
+#           two alternate;
 #   select  the wheel dragged to the left over and over (one drag of 900
 #           pixels in 0.9 s, then the next), through every board.
 # Prints the table; the raw samples stay in the output folder.
+#
+# PACING_WINDOW=<w>x<h> measures at another window size (default 1920x1080),
+# e.g. to tell the cost of filling the pixels from the loop's own timing.
 set -euo pipefail
 
 game=$(realpath "$1")
@@ -34,6 +38,9 @@ if [ -z "${PACING_INSIDE_XVFB:-}" ]; then
 fi
 
 SECONDS_PER_SAMPLE=10
+size=${PACING_WINDOW:-1920x1080}
+window_w=${size%x*}
+window_h=${size#*x}
 mkdir -p "$out"
 out=$(realpath "$out")
 rm -rf "$out/capture" "$out"/*.log "$out/samples.jsonl"
@@ -83,14 +90,20 @@ for _ in $(seq 50); do
 done
 [ -n "$window" ] || fail "no window titled Puddlestep"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-echo "measure: the window opened at ${WIDTH}x${HEIGHT}; sizing it to 1920x1080"
-xdotool windowsize "$window" 1920 1080 windowmove "$window" 0 0
+echo "measure: the window opened at ${WIDTH}x${HEIGHT}; sizing it to ${window_w}x${window_h}"
+xdotool windowsize "$window" "$window_w" "$window_h" windowmove "$window" 0 0
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$WIDTH" = 1920 ] && [ "$HEIGHT" = 1080 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 1920x1080"
+[ "$WIDTH" = "$window_w" ] && [ "$HEIGHT" = "$window_h" ] || fail "the window is ${WIDTH}x${HEIGHT}, not $size"
 
-# Window pixels are design points now, y down.
-px() { echo "$1 $((1080 - $2))"; }
+# Design points (y up) to screen pixels: the window at the origin shows the
+# 1920x1080 design area whole.
+px() {
+  awk -v x="$1" -v y="$2" -v w="$window_w" -v h="$window_h" 'BEGIN {
+    s = w / 1920; if (h / 1080 < s) s = h / 1080;
+    ox = (w - 1920 * s) / 2; oy = (h - 1080 * s) / 2;
+    printf "%d %d\n", ox + x * s, oy + (1080 - y) * s }'
+}
 tap() { xdotool mousemove $(px "$1" "$2") click 1; }
 
 # --- title --------------------------------------------------------------------
@@ -120,41 +133,51 @@ for _ in $(seq 15); do
 done
 [ -n "$pressed" ] || fail "the play layer never took a press"
 
-# Right and left in turn, ending each turn where it began.
+# Right and left in turn, 0.85 s each, turning back towards x 1250 (the
+# middle of the first shop's eaves) as the camera's log line shows where the
+# player is (the camera follows the player's x from 960 on; "%d,%d" is that
+# x -/+ 1920). Ends at the next turn once the stop file exists.
 start_walking() {
-  local chain=()
-  for _ in $(seq 9); do
-    chain+=(mousemove $(px 1440 540) mousedown 1 sleep 0.85 mouseup 1
-            mousemove $(px 480 540) mousedown 1 sleep 0.85 mouseup 1)
-  done
-  xdotool "${chain[@]}" &
+  rm -f "$out/stop-walking"
+  (
+    while [ ! -e "$out/stop-walking" ]; do
+      camera=$(tail -n 400 "$log" | grep -a -E '^-?[0-9]+,[0-9]+$' | tail -n 1 | cut -d, -f1)
+      if [ $((${camera:--960} + 1920)) -gt 1250 ]; then x=480; else x=1440; fi
+      xdotool mousemove $(px $x 540) mousedown 1 sleep 0.85 mouseup 1
+    done
+  ) &
   walker=$!
 }
 stop_walking() {
-  kill "$walker" 2>/dev/null || true
+  touch "$out/stop-walking"
   wait "$walker" 2>/dev/null || true
   walker=""
-  xdotool mouseup 1 || true
 }
+goal_reached() { grep -q 'G--------O---------A--------L' "$log"; }
 
 start_walking
 sleep 2
-kill -USR1 $pid # capture the next frame for the replay
-for _ in $(seq 50); do
-  [ -s "$out/capture/frame.txt" ] && break
-  sleep 0.2
+# Frames differ (rain, passers-by): the replay draws several in turn.
+for frame in $(seq 0 4); do
+  kill -USR1 $pid
+  for _ in $(seq 50); do
+    [ -s "$out/capture/frame-$frame.txt" ] && break
+    sleep 0.1
+  done
+  [ -s "$out/capture/frame-$frame.txt" ] || fail "frame $frame was not captured"
+  sleep 0.4
 done
-[ -s "$out/capture/frame.txt" ] || fail "no frame captured"
 stop_walking
-read -r _ driver capture_w capture_h < <(head -n 1 "$out/capture/frame.txt")
-echo "measure: captured a play frame: $driver renderer, ${capture_w}x${capture_h}"
-[ "$capture_w" = 1920 ] && [ "$capture_h" = 1080 ] || fail "the game drew ${capture_w}x${capture_h}, not 1920x1080"
+read -r _ driver capture_w capture_h < <(head -n 1 "$out/capture/frame-0.txt")
+echo "measure: captured 5 play frames: $driver renderer, ${capture_w}x${capture_h}"
+[ "$capture_w" = "$window_w" ] && [ "$capture_h" = "$window_h" ] || fail "the game drew ${capture_w}x${capture_h}, not $size"
 
 for round in $(seq "$rounds"); do
   start_walking
   sleep 1
   stats sample "$results" play $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
   stop_walking
+  goal_reached && fail "the stage ended while it was measured"
   sleep 0.3
   kill -STOP $pid
   LD_PRELOAD=$shim PUDDLESTEP_PRESENT_LOG=$out/replay-presents-$round.log \
@@ -173,10 +196,14 @@ done
 head -n 2 "$out/replay-1.log"
 
 # To the goal, the result and back to the title.
-mark=$(log_lines)
-xdotool mousemove $(px 1440 540) mousedown 1
-wait_for_log 'G--------O---------A--------L' "$mark" 1 30
+xdotool mousemove $(px 1440 540)
+for _ in $(seq 30); do
+  xdotool mousedown 1
+  sleep 1
+  goal_reached && break
+done
 xdotool mouseup 1
+goal_reached || fail "the goal was not reached"
 sleep 6
 mark=$(log_lines)
 tap 960 540
@@ -198,7 +225,10 @@ xdotool "${chain[@]}" &
 walker=$!
 sleep 1
 stats sample "$results" "stage select, wheel turning" $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
-stop_walking
+kill "$walker" 2>/dev/null || true
+wait "$walker" 2>/dev/null || true
+walker=""
+xdotool mouseup 1 || true
 
 "$here/../../tests/e2e/close_window.py" "$window" || true
 for _ in $(seq 50); do
@@ -210,4 +240,4 @@ cleanup
 echo
 stats table "$results"
 echo
-echo "CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores; renderer: $driver"
+echo "Window ${size}; CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores; renderer: $driver"

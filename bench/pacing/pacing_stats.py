@@ -44,9 +44,10 @@ def threads(pid):
 
 
 def presents(path):
+    """(time, CPU of the drawing thread, CPU of the process) per present."""
     try:
         with open(path) as fh:
-            return [float(line) for line in fh if line.strip()]
+            return [tuple(float(v) for v in line.split()) for line in fh if line.count(" ") == 2]
     except OSError:
         return []
 
@@ -55,7 +56,7 @@ def sample(results, label, pid, log, seconds):
     begun = time.monotonic()
     while True:
         stamps = presents(log)
-        if stamps and stamps[-1] > begun:
+        if stamps and stamps[-1][0] > begun:
             break
         if time.monotonic() - begun > 30:
             sys.exit(f"pacing_stats: no frame from {pid} in 30 s")
@@ -68,8 +69,12 @@ def sample(results, label, pid, log, seconds):
     cpu1 = cpu_ticks(f"/proc/{pid}/stat")
     threads1 = threads(pid)
 
-    inside = [t for t in presents(log) if t0 <= t <= t1]
-    intervals = [(b - a) * 1000.0 for a, b in zip(inside, inside[1:])]
+    inside = [p for p in presents(log) if t0 <= p[0] <= t1]
+    intervals = [(b[0] - a[0]) * 1000.0 for a, b in zip(inside, inside[1:])]
+    # What the late frames cost: CPU of the drawing thread and of the process.
+    late = [((b[1] - a[1]) * 1000.0, (b[2] - a[2]) * 1000.0)
+            for a, b in zip(inside, inside[1:]) if (b[0] - a[0]) * 1000.0 > 33.0]
+    frame_cpu = [(b[2] - a[2]) * 1000.0 for a, b in zip(inside, inside[1:])]
     if len(intervals) < 2:
         sys.exit(f"pacing_stats: only {len(inside)} frames of {pid} in {seconds} s")
     ordered = sorted(intervals)
@@ -90,6 +95,9 @@ def sample(results, label, pid, log, seconds):
         "over20": sum(1 for v in intervals if v > 20.0),
         "over33": sum(1 for v in intervals if v > 33.0),
         "cpu_percent": 100.0 * (cpu1 - cpu0) / TICKS / (t1 - t0),
+        "frame_cpu_ms": statistics.median(frame_cpu),
+        "late_thread_cpu_ms": round(statistics.median(v[0] for v in late), 1) if late else None,
+        "late_process_cpu_ms": round(statistics.median(v[1] for v in late), 1) if late else None,
         "threads_percent": {name: round(100.0 * used / TICKS / (t1 - t0), 1)
                             for name, used in sorted(per_thread.items()) if used > 0},
     }
@@ -97,6 +105,8 @@ def sample(results, label, pid, log, seconds):
         fh.write(json.dumps(row) + "\n")
     print(f"{label}: {row['frames']} frames, median {row['median_ms']:.1f} ms, "
           f"p99 {row['p99_ms']:.1f} ms, CPU {row['cpu_percent']:.0f}% {row['threads_percent']}, "
+          f"CPU a frame {row['frame_cpu_ms']:.1f} ms, behind a frame over 33 ms "
+          f"{row['late_thread_cpu_ms']} ms (drawing thread) / {row['late_process_cpu_ms']} ms (process), "
           f"load average {load}")
 
 
@@ -107,14 +117,14 @@ def table(results):
             row = json.loads(line)
             rows.setdefault(row["label"], []).append(row)
     print("| Screen | Samples | Frames in 10 s | Median interval (ms) | p99 (ms) | Max (ms) "
-          "| Intervals > 20 ms | > 33 ms | CPU (% of one core) | Load average |")
-    print("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|")
+          "| Intervals > 20 ms | > 33 ms | CPU (% of one core) | CPU a frame (ms) | Load average |")
+    print("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|")
     for label, samples in rows.items():
         def med(key):
             return statistics.median(s[key] for s in samples)
         print(f"| {label} | {len(samples)} | {med('frames'):.0f} | {med('median_ms'):.1f} "
               f"| {med('p99_ms'):.1f} | {med('max_ms'):.1f} | {med('over20'):.0f} | {med('over33'):.0f} "
-              f"| {med('cpu_percent'):.0f} | {med('load'):.1f} |")
+              f"| {med('cpu_percent'):.0f} | {med('frame_cpu_ms'):.1f} | {med('load'):.1f} |")
     play, bare = rows.get("play"), rows.get("bare SDL replay of a play frame")
     if play and bare:
         game = statistics.median(s["cpu_percent"] for s in play)

@@ -1,15 +1,20 @@
 // Watches a running program's drawing from the outside, without touching its
 // code: loaded with LD_PRELOAD, it sits between the program and SDL.
 //
-//   PUDDLESTEP_PRESENT_LOG=<file>    one line per SDL_RenderPresent: the
-//                                    CLOCK_MONOTONIC time in seconds, written
-//                                    right after the frame went out.
+//   PUDDLESTEP_PRESENT_LOG=<file>    one line per SDL_RenderPresent, written
+//                                    right after the frame went out: the
+//                                    CLOCK_MONOTONIC time, the CPU time of the
+//                                    presenting thread and of the whole
+//                                    process so far, in seconds. A late frame
+//                                    with little CPU behind it waited (for a
+//                                    core, most likely) rather than worked.
 //   PUDDLESTEP_FRAME_CAPTURE=<dir>   on SIGUSR1, the next whole frame (from one
 //                                    present to the next) is written to
-//                                    <dir>/frame.txt as the list of SDL
-//                                    render calls it made, with the images of
-//                                    the textures it drew in <dir>/tex<N>.png.
-//                                    frame_replay draws it again.
+//                                    <dir>/frame-<K>.txt (K counts captures
+//                                    from 0) as the list of SDL render calls
+//                                    it made, with the images of the textures
+//                                    it drew in <dir>/tex<N>.png.
+//                                    frame_replay draws them again.
 //
 // Every wrapper hands the call on unchanged. The program must draw from one
 // thread (SDL's renderer requires that anyway).
@@ -69,6 +74,7 @@ std::unordered_map<SDL_Texture*, TextureInfo>& textures() {
 int nextTextureId = 0;
 
 bool recording = false;
+int captures = 0;
 std::string trace;
 std::unordered_set<int> used;
 std::string header;
@@ -90,9 +96,9 @@ bool start() {
 }
 const bool started = start();
 
-double monotonicNow() {
+double secondsOf(clockid_t clock) {
     timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
+    clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
@@ -173,7 +179,7 @@ void finishRecording() {
         char line[160];
         if (info.image != nullptr) {
             const std::string file = captureFolder + "/tex" + std::to_string(info.id) + ".png";
-            if (IMG_SavePNG(info.image, file.c_str()) != 0) {
+            if (access(file.c_str(), F_OK) != 0 && IMG_SavePNG(info.image, file.c_str()) != 0) {
                 std::fprintf(stderr, "present_shim: cannot write %s: %s\n", file.c_str(), IMG_GetError());
             }
             std::snprintf(line, sizeof line, "texture %d image tex%d.png\n", info.id, info.id);
@@ -183,7 +189,7 @@ void finishRecording() {
         }
         textureLines += line;
     }
-    const std::string file = captureFolder + "/frame.txt";
+    const std::string file = captureFolder + "/frame-" + std::to_string(captures++) + ".txt";
     if (FILE* out = std::fopen(file.c_str(), "w")) {
         std::fputs(header.c_str(), out);
         std::fputs(textureLines.c_str(), out);
@@ -210,8 +216,10 @@ void SDL_RenderPresent(SDL_Renderer* renderer) {
     if (recording) finishRecording();
     real(renderer);
     if (presentLog >= 0) {
-        char line[48];
-        const int length = std::snprintf(line, sizeof line, "%.6f\n", monotonicNow());
+        char line[96];
+        const int length =
+            std::snprintf(line, sizeof line, "%.6f %.6f %.6f\n", secondsOf(CLOCK_MONOTONIC),
+                          secondsOf(CLOCK_THREAD_CPUTIME_ID), secondsOf(CLOCK_PROCESS_CPUTIME_ID));
         if (write(presentLog, line, static_cast<size_t>(length)) < 0) {
             close(presentLog);
             presentLog = -1;
