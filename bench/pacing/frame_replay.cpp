@@ -5,7 +5,16 @@
 // (same hints, context bits and flags). Nothing else runs: no scene graph,
 // no game logic, no audio.
 //
-//   frame_replay <capture folder> [seconds, default 12]
+//   frame_replay <capture folder> [seconds, default 12] [variant]
+//
+// A variant draws the same frames more cheaply, to see what such a change in
+// the renderer would save on this machine (the picture changes by at most a
+// half-pixel shift of unscaled images):
+//   opaque-unblended   images without a transparent pixel, drawn at full
+//                      opacity, go without blending;
+//   unscaled-nearest   images drawn at their own size go to whole pixels and
+//                      are sampled nearest instead of linearly;
+//   both               the two together.
 //
 // Load present_shim into it too (PUDDLESTEP_PRESENT_LOG) to time its frames
 // the same way as the game's.
@@ -15,8 +24,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -189,9 +200,27 @@ bool readFrame(const std::string& path, Capture& capture) {
     return true;
 }
 
+struct Variant {
+    bool opaqueUnblended = false;
+    bool unscaledNearest = false;
+};
+
+bool isOpaque(SDL_Surface* image) {
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(image, SDL_PIXELFORMAT_RGBA32, 0);
+    if (rgba == nullptr) return false;
+    bool opaque = true;
+    const auto* pixels = static_cast<const Uint8*>(rgba->pixels);
+    for (int y = 0; y < rgba->h && opaque; ++y) {
+        for (int x = 0; x < rgba->w && opaque; ++x) opaque = pixels[y * rgba->pitch + x * 4 + 3] == 255;
+    }
+    SDL_FreeSurface(rgba);
+    return opaque;
+}
+
 class Replayer {
 public:
-    Replayer(SDL_Renderer* renderer, const Capture& capture) : renderer_(renderer), frame_(capture) {}
+    Replayer(SDL_Renderer* renderer, const Capture& capture, Variant variant)
+        : renderer_(renderer), frame_(capture), variant_(variant) {}
 
     bool load(const std::string& folder) {
         for (const auto& [id, file] : frame_.images) {
@@ -201,6 +230,13 @@ public:
                 return false;
             }
             textures_[id].reset(SDL_CreateTextureFromSurface(renderer_, image));
+            if (variant_.opaqueUnblended && isOpaque(image)) opaque_.insert(id);
+            if (variant_.unscaledNearest) {
+                // A second texture: switching one texture's filter would also
+                // change the draws SDL has batched before.
+                nearest_[id].reset(SDL_CreateTextureFromSurface(renderer_, image));
+                if (nearest_[id] != nullptr) SDL_SetTextureScaleMode(nearest_[id].get(), SDL_ScaleModeNearest);
+            }
             SDL_FreeSurface(image);
         }
         for (const auto& [id, v] : frame_.empties) {
@@ -236,13 +272,59 @@ private:
         return found == textures_.end() ? nullptr : found->second.get();
     }
 
+    SDL_Texture* nearestTexture(int id) {
+        auto found = nearest_.find(id);
+        return found == nearest_.end() ? nullptr : found->second.get();
+    }
+
+    // Texture state goes to both copies of an image.
+    void setBlend(int id, int blend) {
+        blend_[id] = blend;
+        SDL_SetTextureBlendMode(texture(id), static_cast<SDL_BlendMode>(blend));
+        if (SDL_Texture* other = nearestTexture(id)) SDL_SetTextureBlendMode(other, static_cast<SDL_BlendMode>(blend));
+    }
+    void setColor(int id, int r, int g, int b) {
+        SDL_SetTextureColorMod(texture(id), static_cast<Uint8>(r), static_cast<Uint8>(g), static_cast<Uint8>(b));
+        if (SDL_Texture* other = nearestTexture(id)) {
+            SDL_SetTextureColorMod(other, static_cast<Uint8>(r), static_cast<Uint8>(g), static_cast<Uint8>(b));
+        }
+    }
+    void setAlpha(int id, int a) {
+        alpha_[id] = a;
+        SDL_SetTextureAlphaMod(texture(id), static_cast<Uint8>(a));
+        if (SDL_Texture* other = nearestTexture(id)) SDL_SetTextureAlphaMod(other, static_cast<Uint8>(a));
+    }
+
+    // The texture to draw `id` with into `box` under the variant, which may
+    // move the box to whole pixels.
+    SDL_Texture* prepare(int id, SDL_FRect* box) {
+        SDL_Texture* chosen = texture(id);
+        if (chosen == nullptr) return nullptr;
+        const bool unblend = opaque_.count(id) != 0 && alpha_[id] == 255 && blend_[id] == SDL_BLENDMODE_BLEND;
+        if (SDL_Texture* nearest = nearestTexture(id); nearest != nullptr && box != nullptr) {
+            int w = 0;
+            int h = 0;
+            SDL_QueryTexture(chosen, nullptr, nullptr, &w, &h);
+            if (std::fabs(box->w - static_cast<float>(w)) < 0.01f && std::fabs(box->h - static_cast<float>(h)) < 0.01f) {
+                box->x = std::round(box->x);
+                box->y = std::round(box->y);
+                box->w = static_cast<float>(w);
+                box->h = static_cast<float>(h);
+                chosen = nearest;
+            }
+        }
+        if (!opaque_.empty() && opaque_.count(id) != 0) {
+            SDL_SetTextureBlendMode(chosen, unblend ? SDL_BLENDMODE_NONE : static_cast<SDL_BlendMode>(blend_[id]));
+        }
+        return chosen;
+    }
+
     void run(const Call& c) {
         const std::string& op = c.op;
         if (op == "texstate") {
-            SDL_SetTextureBlendMode(texture(c.texture), static_cast<SDL_BlendMode>(c.values[0]));
-            SDL_SetTextureColorMod(texture(c.texture), static_cast<Uint8>(c.values[1]),
-                                   static_cast<Uint8>(c.values[2]), static_cast<Uint8>(c.values[3]));
-            SDL_SetTextureAlphaMod(texture(c.texture), static_cast<Uint8>(c.flip));
+            setBlend(c.texture, c.values[0]);
+            setColor(c.texture, c.values[1], c.values[2], c.values[3]);
+            setAlpha(c.texture, c.flip);
         } else if (op == "target") {
             SDL_SetRenderTarget(renderer_, texture(c.values[0]));
         } else if (op == "clip") {
@@ -261,21 +343,23 @@ private:
         } else if (op == "fillf") {
             SDL_RenderFillRectF(renderer_, c.hasDst ? &c.dstF : nullptr);
         } else if (op == "copy") {
-            SDL_RenderCopy(renderer_, texture(c.texture), c.hasSrc ? &c.src : nullptr, c.hasDst ? &c.dst : nullptr);
-        } else if (op == "copyf") {
-            SDL_RenderCopyF(renderer_, texture(c.texture), c.hasSrc ? &c.src : nullptr,
-                            c.hasDst ? &c.dstF : nullptr);
-        } else if (op == "copyexf") {
-            SDL_RenderCopyExF(renderer_, texture(c.texture), c.hasSrc ? &c.src : nullptr,
-                              c.hasDst ? &c.dstF : nullptr, c.angle, c.hasCenter ? &c.center : nullptr,
-                              static_cast<SDL_RendererFlip>(c.flip));
+            SDL_RenderCopy(renderer_, prepare(c.texture, nullptr), c.hasSrc ? &c.src : nullptr,
+                           c.hasDst ? &c.dst : nullptr);
+        } else if (op == "copyf" || op == "copyexf") {
+            SDL_FRect box = c.dstF;
+            SDL_Texture* chosen = prepare(c.texture, c.hasDst ? &box : nullptr);
+            if (op == "copyf") {
+                SDL_RenderCopyF(renderer_, chosen, c.hasSrc ? &c.src : nullptr, c.hasDst ? &box : nullptr);
+            } else {
+                SDL_RenderCopyExF(renderer_, chosen, c.hasSrc ? &c.src : nullptr, c.hasDst ? &box : nullptr, c.angle,
+                                  c.hasCenter ? &c.center : nullptr, static_cast<SDL_RendererFlip>(c.flip));
+            }
         } else if (op == "texcolor") {
-            SDL_SetTextureColorMod(texture(c.texture), static_cast<Uint8>(c.values[0]),
-                                   static_cast<Uint8>(c.values[1]), static_cast<Uint8>(c.values[2]));
+            setColor(c.texture, c.values[0], c.values[1], c.values[2]);
         } else if (op == "texalpha") {
-            SDL_SetTextureAlphaMod(texture(c.texture), static_cast<Uint8>(c.values[0]));
+            setAlpha(c.texture, c.values[0]);
         } else if (op == "texblend") {
-            SDL_SetTextureBlendMode(texture(c.texture), static_cast<SDL_BlendMode>(c.values[0]));
+            setBlend(c.texture, c.values[0]);
         } else if (op == "geometry") {
             SDL_RenderGeometry(renderer_, texture(c.texture), c.vertices.data(), static_cast<int>(c.vertices.size()),
                                c.indices.empty() ? nullptr : c.indices.data(), static_cast<int>(c.indices.size()));
@@ -294,7 +378,12 @@ private:
 
     SDL_Renderer* renderer_;
     const Capture& frame_;
+    Variant variant_;
     std::map<int, TexturePtr> textures_;
+    std::map<int, TexturePtr> nearest_; // unscaled-nearest: the same images, sampled nearest
+    std::set<int> opaque_;              // opaque-unblended: images without a transparent pixel
+    std::map<int, int> blend_;          // as the frame set them
+    std::map<int, int> alpha_;
     std::vector<unsigned char> scratch_;
 };
 
@@ -310,11 +399,19 @@ void addNanoseconds(timespec& t, long ns) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: frame_replay <capture folder> [seconds]\n");
+        std::fprintf(stderr, "usage: frame_replay <capture folder> [seconds] [plain|opaque-unblended|unscaled-nearest|both]\n");
         return 2;
     }
     const std::string folder = argv[1];
     const double seconds = argc > 2 ? std::atof(argv[2]) : 12.0;
+    const std::string variantName = argc > 3 ? argv[3] : "plain";
+    Variant variant;
+    variant.opaqueUnblended = variantName == "opaque-unblended" || variantName == "both";
+    variant.unscaledNearest = variantName == "unscaled-nearest" || variantName == "both";
+    if (!variant.opaqueUnblended && !variant.unscaledNearest && variantName != "plain") {
+        std::fprintf(stderr, "frame_replay: unknown variant '%s'\n", variantName.c_str());
+        return 2;
+    }
     Capture frame;
     while (readFrame(folder + "/frame-" + std::to_string(frame.frames.size()) + ".txt", frame)) {
     }
@@ -359,7 +456,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     {
-        Replayer replayer(renderer, frame);
+        Replayer replayer(renderer, frame, variant);
         if (replayer.load(folder)) {
             std::printf("frame_replay: %.1f draws a frame\n", replayer.drawCount());
             std::fflush(stdout);

@@ -116,7 +116,7 @@ def table(results):
         for line in fh:
             row = json.loads(line)
             rows.setdefault(row["label"], []).append(row)
-    print("| Screen | Samples | Frames in 10 s | Median interval (ms) | p99 (ms) | Max (ms) "
+    print("| Screen | Samples | Frames | Median interval (ms) | p99 (ms) | Max (ms) "
           "| Intervals > 20 ms | > 33 ms | CPU (% of one core) | CPU a frame (ms) | Load average |")
     print("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|")
     for label, samples in rows.items():
