@@ -5,7 +5,10 @@
 // (same hints, context bits and flags). Nothing else runs: no scene graph,
 // no game logic, no audio.
 //
-//   frame_replay <capture folder> [seconds, default 12] [variant]
+//   frame_replay <capture folder> [seconds, default 12] [variant] [first]
+//
+// draws frame-<first>.txt (default 0) and the frames after it up to the
+// first one missing.
 //
 // A variant draws the same frames more cheaply, to see what such a change in
 // the renderer would save on this machine (the picture changes by at most a
@@ -399,7 +402,8 @@ void addNanoseconds(timespec& t, long ns) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: frame_replay <capture folder> [seconds] [plain|opaque-unblended|unscaled-nearest|both]\n");
+        std::fprintf(stderr, "usage: frame_replay <capture folder> [seconds] "
+                             "[plain|opaque-unblended|unscaled-nearest|both] [first frame]\n");
         return 2;
     }
     const std::string folder = argv[1];
@@ -412,11 +416,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame_replay: unknown variant '%s'\n", variantName.c_str());
         return 2;
     }
+    const std::size_t first = argc > 4 ? static_cast<std::size_t>(std::atoi(argv[4])) : 0;
     Capture frame;
-    while (readFrame(folder + "/frame-" + std::to_string(frame.frames.size()) + ".txt", frame)) {
+    while (readFrame(folder + "/frame-" + std::to_string(first + frame.frames.size()) + ".txt", frame)) {
     }
     if (frame.frames.empty() || frame.width <= 0 || frame.height <= 0) {
-        std::fprintf(stderr, "frame_replay: no frames in %s (frame-0.txt ...)\n", folder.c_str());
+        std::fprintf(stderr, "frame_replay: no frames in %s (frame-%zu.txt ...)\n", folder.c_str(), first);
         return 1;
     }
 

@@ -13,8 +13,8 @@
 #   play    stage 0, walking right and left in turn (0.85 s each way, about
 #           the first shop's eaves, so the stage neither ends nor runs dry);
 #           `rounds` samples, each followed by a sample of the replay of five
-#           captured play frames while the game is stopped (SIGSTOP), so the
-#           two alternate;
+#           play frames captured right after it, while the game is stopped
+#           (SIGSTOP), so the two alternate;
 #   select  the wheel dragged to the left over and over (one drag of 900
 #           pixels in 0.9 s, then the next), through every board.
 # Prints the table; the raw samples stay in the output folder.
@@ -81,6 +81,23 @@ wait_for_log() {
   fail "no '$pattern' in the log after ${seconds}s"
 }
 log_lines() { wc -l <"$log"; }
+# Taps until the log gains `count` lines matching `pattern`: a tap is dropped
+# while a fade still runs, and a fade lasts longer when frames are slow.
+tap_until() {
+  local x=$1 y=$2 pattern=$3 count=$4
+  local mark
+  mark=$(log_lines)
+  for _ in $(seq 20); do
+    tap "$x" "$y"
+    local deadline=$((SECONDS + 4))
+    while [ $SECONDS -lt $deadline ]; do
+      kill -0 $pid 2>/dev/null || fail "the game exited while waiting for '$pattern'"
+      [ "$(tail -n +"$mark" "$log" | grep -c -- "$pattern" || true)" -ge "$count" ] && return 0
+      sleep 0.2
+    done
+  done
+  fail "no '$pattern' in the log after 20 taps"
+}
 
 window=""
 for _ in $(seq 50); do
@@ -112,13 +129,9 @@ sleep 1
 stats sample "$results" title $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
 
 # --- play ---------------------------------------------------------------------
-mark=$(log_lines)
-tap 960 540
-wait_for_log 'getStageItem' "$mark" 31 30
+tap_until 960 540 'getStageItem' 31
 sleep 3
-mark=$(log_lines)
-tap 1344 216 # the board under the marker: stage 0
-wait_for_log '^1\.000000$' "$mark" 1 30
+tap_until 1344 216 '^1\.000000$' 1 # the board under the marker: stage 0
 sleep 2
 # Touches are dropped while the fade runs: press until the play layer answers.
 mark=$(log_lines)
@@ -155,36 +168,38 @@ stop_walking() {
 }
 goal_reached() { grep -q 'G--------O---------A--------L' "$log"; }
 
-start_walking
-sleep 2
-# Frames differ (rain, passers-by): the replay draws several in turn.
-for frame in $(seq 0 4); do
-  kill -USR1 $pid
-  for _ in $(seq 50); do
-    [ -s "$out/capture/frame-$frame.txt" ] && break
-    sleep 0.1
+# Frames differ (rain, passers-by come and go): each replay draws the five
+# frames captured at the end of the game's sample before it, in turn.
+capture_frames() {
+  local first=$1
+  for frame in $(seq "$first" $((first + 4))); do
+    kill -USR1 $pid
+    for _ in $(seq 50); do
+      [ -s "$out/capture/frame-$frame.txt" ] && break
+      sleep 0.1
+    done
+    [ -s "$out/capture/frame-$frame.txt" ] || fail "frame $frame was not captured"
+    sleep 0.3
   done
-  [ -s "$out/capture/frame-$frame.txt" ] || fail "frame $frame was not captured"
-  sleep 0.4
-done
-stop_walking
-read -r _ driver capture_w capture_h < <(head -n 1 "$out/capture/frame-0.txt")
-echo "measure: captured 5 play frames: $driver renderer, ${capture_w}x${capture_h}"
-[ "$capture_w" = "$window_w" ] && [ "$capture_h" = "$window_h" ] || fail "the game drew ${capture_w}x${capture_h}, not $size"
+}
 
 for round in $(seq "$rounds"); do
   start_walking
   sleep 1
   stats sample "$results" play $pid "$out/game-presents.log" $SECONDS_PER_SAMPLE
+  first=$(((round - 1) * 5))
+  capture_frames $first
   stop_walking
   goal_reached && fail "the stage ended while it was measured"
+  read -r _ driver capture_w capture_h < <(head -n 1 "$out/capture/frame-$first.txt")
+  [ "$capture_w" = "$window_w" ] && [ "$capture_h" = "$window_h" ] || fail "the game drew ${capture_w}x${capture_h}, not $size"
   sleep 0.3
   kill -STOP $pid
   LD_PRELOAD=$shim PUDDLESTEP_PRESENT_LOG=$out/replay-presents-$round.log \
-    "$replay" "$out/capture" $((SECONDS_PER_SAMPLE + 3)) >"$out/replay-$round.log" 2>&1 &
+    "$replay" "$out/capture" $((SECONDS_PER_SAMPLE + 3)) plain $first >"$out/replay-$round.log" 2>&1 &
   replay_pid=$!
   sleep 1
-  stats sample "$results" "bare SDL replay of a play frame" $replay_pid "$out/replay-presents-$round.log" \
+  stats sample "$results" "bare SDL replay of play frames" $replay_pid "$out/replay-presents-$round.log" \
     $SECONDS_PER_SAMPLE
   wait $replay_pid || fail "the replay failed: $(cat "$out/replay-$round.log")"
   kill -CONT $pid
@@ -200,20 +215,16 @@ xdotool mousemove $(px 1440 540)
 for _ in $(seq 30); do
   xdotool mousedown 1
   sleep 1
+  xdotool mouseup 1
   goal_reached && break
 done
-xdotool mouseup 1
 goal_reached || fail "the goal was not reached"
 sleep 6
-mark=$(log_lines)
-tap 960 540
-wait_for_log '^-960,2880$' "$mark" 2 30
+tap_until 960 540 '^-960,2880$' 2
 sleep 5
 
 # --- stage select ---------------------------------------------------------------
-mark=$(log_lines)
-tap 960 540
-wait_for_log 'getStageItem' "$mark" 31 30
+tap_until 960 540 'getStageItem' 31
 sleep 3
 chain=()
 for _ in $(seq 14); do

@@ -125,7 +125,7 @@ def table(results):
         print(f"| {label} | {len(samples)} | {med('frames'):.0f} | {med('median_ms'):.1f} "
               f"| {med('p99_ms'):.1f} | {med('max_ms'):.1f} | {med('over20'):.0f} | {med('over33'):.0f} "
               f"| {med('cpu_percent'):.0f} | {med('frame_cpu_ms'):.1f} | {med('load'):.1f} |")
-    play, bare = rows.get("play"), rows.get("bare SDL replay of a play frame")
+    play, bare = rows.get("play"), rows.get("bare SDL replay of play frames")
     if play and bare:
         game = statistics.median(s["cpu_percent"] for s in play)
         base = statistics.median(s["cpu_percent"] for s in bare)
