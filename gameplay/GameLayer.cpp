@@ -95,6 +95,9 @@ bool GameLayer::init(int stageNumber, int hp) {
     listener->onTouchBegan = CC_CALLBACK_2(GameLayer::onTouchBegan, this);
     listener->onTouchMoved = CC_CALLBACK_2(GameLayer::onTouchMoved, this);
     listener->onTouchEnded = CC_CALLBACK_2(GameLayer::onTouchEnded, this);
+    // A press cut off by minimising the window never sends its release: stop
+    // as on a release, or the player would walk on with no finger down.
+    listener->onTouchCancelled = CC_CALLBACK_2(GameLayer::onTouchEnded, this);
     cocos2d::Director::getInstance()->getEventDispatcher()->addEventListenerWithSceneGraphPriority(listener, this);
 
     player = Player::create();

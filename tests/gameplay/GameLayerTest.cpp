@@ -206,6 +206,20 @@ TEST_F(GameLayerTest, HalvesOfTheViewSteer) {
     EXPECT_FLOAT_EQ(layer->player->getPositionX(), 970);
 }
 
+TEST_F(GameLayerTest, ACancelledPressStopsLikeARelease) {
+    headless->touchBegan(RIGHT_HALF);
+    step(2);
+    EXPECT_FLOAT_EQ(layer->player->getPositionX(), 980);
+    // What the window sends when it is minimised with the button held.
+    cocos2d::Director::getInstance()->getEventDispatcher()->dispatchTouch(cocos2d::TouchPhase::CANCELLED, 0,
+                                                                          cocos2d::Vec2(1600, 540));
+    EXPECT_EQ(layer->moveState, 0);
+    EXPECT_TRUE(layer->standing);
+    EXPECT_EQ(layer->player->getFileName(), "GameScene/arukuRight2.png");
+    step(2);
+    EXPECT_FLOAT_EQ(layer->player->getPositionX(), 980);
+}
+
 // A second finger switches the side but keeps the walk animation; lifting
 // either finger stops.
 TEST_F(GameLayerTest, SecondFingerSwitchesSideWithTheOldAnimation) {
