@@ -102,23 +102,49 @@ window_shot() {
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1.png"
 }
 
-# Title -> stage select: waits for the select screen's 31 boards, built at
-# the tap, and for the 2-second fade (it drops touches).
-to_select() {
-  local mark
+# Waits (at most `seconds`) until two window pictures a moment apart are
+# the same: a fade is over on a screen without animation.
+wait_still() {
+  local seconds=$1 deadline=$((SECONDS + $1)) diff
+  read_geometry
+  while [ $SECONDS -lt $deadline ]; do
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/still-a.png"
+    sleep 0.3
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/still-b.png"
+    diff=$(compare -metric AE "$out/still-a.png" "$out/still-b.png" null: 2>&1 || true)
+    if [ "$diff" = 0 ]; then rm -f "$out"/still-[ab].png; return 0; fi
+  done
+  fail "the picture did not settle within ${seconds}s"
+}
+
+# Taps a design point until `count` lines matching `pattern` have come since:
+# a fade drops touches, and on a busy machine it ends late.
+tap_until() {
+  local x=$1 y=$2 pattern=$3 count=$4 mark
   mark=$(log_lines)
-  click_at 960 540
-  wait_for_log 'getStageItem' "$mark" 31 30
-  sleep 2.5
+  for _ in $(seq 8); do
+    click_at "$x" "$y"
+    for _ in $(seq 20); do
+      kill -0 "$pid" 2>/dev/null || fail "the game exited while waiting for '$pattern'"
+      [ "$(tail -n +"$mark" "$log" | grep -c -- "$pattern" || true)" -ge "$count" ] && return 0
+      sleep 0.2
+    done
+  done
+  fail "tapping $x,$y brought no '$pattern'"
+}
+
+# Title -> stage select: the tap builds the select screen's 31 boards; waits
+# until the 2-second fade is over (the screen holds still).
+to_select() {
+  tap_until 960 540 'getStageItem' 31
+  sleep 1.5
+  wait_still 30
 }
 
 # Stage select -> stage 0: a short tap on the board under the marker; the
 # gauge logs from the start of the fade in. Waits until the fade is over.
 to_play() {
-  local mark
-  mark=$(log_lines)
-  click_at 1344 216
-  wait_for_log "$GAUGE" "$mark" 1 30
+  tap_until 1344 216 "$GAUGE" 1
   sleep 2.5
 }
 

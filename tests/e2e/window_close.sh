@@ -21,11 +21,7 @@ for screen in "${screens[@]}"; do
   start_game "close-$screen"
   case $screen in
   title) sleep 1 ;;
-  fade)
-    mark=$(log_lines)
-    click_at 960 540
-    wait_for_log 'getStageItem' "$mark" 31 30
-    ;;
+  fade) tap_until 960 540 'getStageItem' 31 ;;
   select) to_select ;;
   play)
     to_select
