@@ -60,7 +60,7 @@ struct Call {
     SDL_FPoint center{};
     double angle = 0.0;
     int flip = 0;
-    int values[4] = {0, 0, 0, 0};
+    int values[5] = {0, 0, 0, 0, 0};
     std::vector<SDL_Vertex> vertices;
     std::vector<int> indices;
 };
@@ -120,8 +120,7 @@ bool readFrame(const std::string& path, Capture& capture) {
             }
         } else if (call.op == "texstate") {
             in >> call.texture;
-            for (int& v : call.values) in >> v;
-            in >> call.flip; // the alpha
+            for (int& v : call.values) in >> v; // blend, r, g, b, alpha
             calls.push_back(call);
         } else if (call.op == "target" || call.op == "blend") {
             in >> call.values[0];
@@ -327,7 +326,7 @@ private:
         if (op == "texstate") {
             setBlend(c.texture, c.values[0]);
             setColor(c.texture, c.values[1], c.values[2], c.values[3]);
-            setAlpha(c.texture, c.flip);
+            setAlpha(c.texture, c.values[4]);
         } else if (op == "target") {
             SDL_SetRenderTarget(renderer_, texture(c.values[0]));
         } else if (op == "clip") {
