@@ -67,6 +67,10 @@ bool GLView::Impl::enableOffscreenFrame() {
         return false;
     }
     renderer->setRootTarget(offscreenFrame.get());
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(sdlRenderer.get(), &info) == 0 && SDL_strncmp(info.name, "opengl", 6) == 0) {
+        finishDriverFrame = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
+    }
     return true;
 }
 
@@ -180,6 +184,11 @@ void GLView::present() {
     renderer.endFrame();
     if (impl_->offscreenFrame != nullptr) {
         SDL_RenderFlush(impl_->sdlRenderer.get());
+        // Nothing is shown, so nothing else makes the driver draw the frame:
+        // a software GL then keeps every frame's uploads queued and its
+        // memory grows for as long as the frames go on. Waiting for the
+        // frame also makes read-backs and memory figures exact.
+        if (impl_->finishDriverFrame != nullptr) impl_->finishDriverFrame();
     } else {
         SDL_RenderPresent(impl_->sdlRenderer.get());
     }

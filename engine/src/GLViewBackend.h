@@ -17,6 +17,9 @@ struct GLView::Impl {
     // Headless: frames are drawn into this texture and kept for read-back
     // instead of being presented.
     sdl::TexturePtr offscreenFrame;
+    // The GL driver's glFinish when the renderer draws with OpenGL (else
+    // null): an offscreen frame ends drawn, as a presented one would.
+    void (*finishDriverFrame)() = nullptr;
 
     bool mouseDown = false;
     std::map<SDL_FingerID, int> fingers; // finger → touch id (from 1)

@@ -55,7 +55,8 @@ protected:
     // dragged and lifted before the next frame.
     void storm(int count = STORM, const Vec2* at = nullptr) {
         auto where = [at](int id) {
-            return at != nullptr ? *at : Vec2(static_cast<float>((id * 37) % 1920), static_cast<float>((id * 53) % 1080));
+            if (at != nullptr) return *at;
+            return Vec2(static_cast<float>((id * 37) % 1920), static_cast<float>((id * 53) % 1080));
         };
         for (int id = 0; id < count; ++id) headless->touchBegan(where(id), id);
         for (int id = 0; id < count; ++id) headless->touchMoved(where(id) + Vec2(25, 3), id);

@@ -26,7 +26,8 @@ fs::path shippedResources() {
 class ResourcesWithout {
 public:
     explicit ResourcesWithout(const std::string& missing)
-        : root_(fs::temp_directory_path() / ("puddlestep-missing-" + std::to_string(::getpid()) + "-" + std::to_string(folderCount_++))) {
+        : root_(fs::temp_directory_path() /
+                ("puddlestep-missing-" + std::to_string(::getpid()) + "-" + std::to_string(folderCount_++))) {
         fs::remove_all(root_);
         const fs::path shipped = shippedResources();
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(shipped)) {
@@ -39,7 +40,12 @@ public:
             }
         }
     }
-    ~ResourcesWithout() { fs::remove_all(root_); }
+    ~ResourcesWithout() {
+        // A folder that is gone must not stay the lookup of later tests.
+        cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
+        if (files->getResourceRoot() == path()) files->setResourceRoot("");
+        fs::remove_all(root_);
+    }
     ResourcesWithout(const ResourcesWithout&) = delete;
     ResourcesWithout& operator=(const ResourcesWithout&) = delete;
 

@@ -8,6 +8,7 @@
 
 #include "cocos2d.h"
 #include "cocos2d/testing/Headless.h"
+#include "frontend/ResultLayer.h"
 #include "frontend/ResultScene.h"
 #include "frontend/StageLayer.h"
 #include "frontend/StageScene.h"
@@ -85,13 +86,12 @@ public:
 
     // Play: steers by `style` until the result screen runs.
     bool toResult(const PlayStyle& style, int budget = 6000) {
-        for (int frames = 0; frames < budget;) {
-            if (running<ResultScene>() != nullptr) return true;
+        for (int frames = 0; frames < budget && !resultShown();) {
             frames += hold(RIGHT_HALF, style.rightFrames);
             if (style.standFrames > 0) frames += stand(style.standFrames);
             if (style.leftFrames > 0) frames += hold(LEFT_HALF, style.leftFrames);
         }
-        return running<ResultScene>() != nullptr || fail("play never reached the result");
+        return resultShown() || fail("play never reached the result");
     }
 
     // Result: taps twice a second until the fade back starts, then waits
@@ -123,6 +123,7 @@ public:
 
     long frames = 0;     // frames stepped so far
     int stage = -1;      // the stage picked by the latest toPlay
+    int score = -1;      // the latest result screen's score (0: a miss)
     std::string failure; // the step that gave up, empty while all went well
 
 private:
@@ -134,6 +135,12 @@ private:
     bool waitFor(const char* what, int budget) {
         for (int i = 0; i < budget && running<T>() == nullptr; ++i) step();
         return running<T>() != nullptr || fail(std::string("never reached the ") + what);
+    }
+
+    bool resultShown() {
+        const auto* result = runningLayer<ResultLayer>();
+        if (result != nullptr) score = result->score;
+        return result != nullptr;
     }
 
     bool fail(const std::string& what) {
