@@ -76,6 +76,7 @@ const MissingFile MISSING_FILES[] = {
     {"passer-by", "GameScene/umbrellaMob.png"},
     {"board", "Select/board_00.png"},
     {"random board", "random.png"},
+    {"marker", "umbrella_0.png"},
     {"mask", "stageMask.png"},
     {"gauge", "GameScene/HPwaku.png"},
     {"logo", "title.png"},

@@ -131,6 +131,25 @@ INSTANTIATE_TEST_SUITE_P(
         FaultyList{"T,p.png,L,3,L", 0, "Select/Data.txt line 0: \"L\" needs a value", 0, "p.png", ""},
         FaultyList{"L,3,S,a,S,\n", 0, "Select/Data.txt line 0: \"S\" needs a value", 3, "", "a\n"}));
 
+TEST_F(StageItemTest, MissingListFileIsNamedOnceForAllBoards) {
+    LogCapture log;
+    StageItem::create(0);
+    StageItem::create(1);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Select/Data.txt line 0: the file is missing", "getStageItem",
+                                                   "getStageItem"}));
+}
+
+// Else no tap could hit it, and the stage select could never be left.
+TEST_F(StageItemTest, BoardWithoutItsPictureKeepsABoardsBox) {
+    folder.write("Select/Data.txt", "L,1,T,Select/gone.png,S,a\nL,2,S,b\n");
+    for (int index : {0, 1}) { // a picture that is missing, no picture named
+        StageItem* entry = StageItem::create(index);
+        EXPECT_EQ(entry->getFileName(), "");
+        EXPECT_EQ(entry->getContentSize(), cocos2d::Size(800, 560));
+    }
+    EXPECT_NE(entryFromLine("T,sample.png")->getContentSize(), cocos2d::Size(800, 560)) << "a picture sets the box";
+}
+
 TEST_F(StageItemTest, MissingListFileIsReportedOnce) {
     LogCapture log;
     StageItem* entry = StageItem::create(0);

@@ -285,6 +285,18 @@ TEST_F(MapCreatorTest, MissingTileImageLeavesItsColumnEmpty) {
     EXPECT_EQ(tilesOf(map->floorLayer), row({"floor_0.png"}, 0));
 }
 
+TEST_F(MapCreatorTest, MissingTileImageIsNamedOnceHoweverOftenItIsUsed) {
+    LogCapture log;
+    MapCreator* map = mapOfLine("B,9,9,0<F,7,7");
+    map->clearScenery();
+    map->loadStage(0);
+    EXPECT_EQ(log.lines,
+              (std::vector<std::string>{
+                  "getStageItem", "Stage/StageData.txt line 0: no image \"background_9.png\", its column stays empty",
+                  "Stage/StageData.txt line 0: no image \"floor_7.png\", its column stays empty"}));
+    EXPECT_EQ(tilesOf(map->backgroundLayer), (std::vector<Tile>{{"background_0.png", Vec2(1600, GROUND)}}));
+}
+
 TEST_F(MapCreatorTest, UnknownBuildingNumberStandsEmptyWithoutShopData) {
     LogCapture log;
     MapCreator* map = mapOfLine("S,3,9<G,0");

@@ -139,6 +139,14 @@ INSTANTIATE_TEST_SUITE_P(
         FaultyShopData{"G,0\nG,5,N\n", 1, "Shop/ShopData.txt line 1: \"N\" needs a value", 5, 0, 0, ""},
         FaultyShopData{"G,0\nG,5,S,1,S,", 1, "Shop/ShopData.txt line 1: \"S\" needs a value", 5, 0, 0, ""}));
 
+TEST_F(ShopBaseTest, MissingShopDataFileIsNamedOnceForAllBuildings) {
+    LogCapture log;
+    ShopBase::create(1, 0);
+    ShopBase::create(0, 1);
+    ShopBase::create(1, 2);
+    EXPECT_EQ(log.lines, std::vector<std::string>{"Shop/ShopData.txt line 1: the file is missing"});
+}
+
 TEST_F(ShopBaseTest, MissingShopDataFileIsReportedOnce) {
     LogCapture log;
     ShopBase* building = ShopBase::create(1, 0);
