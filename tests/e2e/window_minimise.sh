@@ -84,7 +84,10 @@ restore
 xdotool mouseup 1
 wait_for_log "$GAUGE" "$lines_before" 5 10
 first_after=$(tail -n +"$((lines_before + 1))" "$log" | grep -m 1 -- "$GAUGE")
-[ "$first_after" = "$gauge_before" ] || fail "dryness $gauge_before before minimising, $first_after after"
+# The first frame after the restore may drain one frame's worth (1/200) if
+# the player stands in the rain; more would mean frames ran while minimised.
+awk -v a="$gauge_before" -v b="$first_after" 'BEGIN { d = a - b; exit !(d >= 0 && d <= 0.0051) }' ||
+  fail "dryness $gauge_before before minimising, $first_after after"
 # The rain follows the camera two frames late: up to two steps of 10 points
 # may still show after the restore, then it stays.
 camera_after=$(tail -n +"$((lines_before + 1))" "$log" | grep -m 1 -- '^-\?[0-9]\+,-\?[0-9]\+$')
