@@ -17,6 +17,7 @@
 
 #include "app/Common.h"
 #include "world/MapCreator.h"
+#include "support/FrameClock.h"
 
 using namespace cocos2d;
 
@@ -31,12 +32,6 @@ struct World {
 };
 
 World world;
-
-double cpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 void rebuild(int stage) {
     world.preview->clearScenery();
@@ -67,9 +62,9 @@ void buildWorld() {
     TextureCache::getInstance().removeAllTextures();
     world.stage = longest;
     world.stageWidth = width;
-    const double t = cpuSeconds();
+    const double t = bench::processCpuSeconds();
     rebuild(world.stage);
-    world.firstRebuild = cpuSeconds() - t;
+    world.firstRebuild = bench::processCpuSeconds() - t;
 }
 
 void destroyWorld() {
