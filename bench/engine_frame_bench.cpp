@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,6 +22,7 @@
 
 #include "SdlRenderer.h"
 #include "support/FrameClock.h"
+#include "support/MedianReporter.h"
 #include "TextureBackend.h"
 #include "cocos2d.h"
 
@@ -227,19 +227,6 @@ void BM_EngineVersusBareSdl(benchmark::State& state) {
     state.counters["switches"] = stats.textureSwitches;
 }
 
-// Keeps the median of each counter.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name != "median") continue;
-            for (const auto& [name, counter] : run.counters) median[name] = counter.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> median;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -250,7 +237,7 @@ int main(int argc, char** argv) {
         ->Repetitions(5)
         ->ReportAggregatesOnly(true);
     benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& m = reporter.median;
     std::printf("\nCPU per frame, all threads, median of repetitions:\n");

@@ -20,7 +20,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +28,7 @@
 #include "EngineShutdown.h"
 #include "SdlRenderer.h"
 #include "support/FrameClock.h"
+#include "support/MedianReporter.h"
 #include "SimpleAudioEngine.h"
 #include "TextureBackend.h"
 #include "app/Common.h"
@@ -280,19 +280,6 @@ void BM_PlayFrame(benchmark::State& state) {
     state.counters["draw_ratio"] = draw / bare;
 }
 
-// Keeps the median of each counter.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name != "median") continue;
-            for (const auto& [name, counter] : run.counters) median[name] = counter.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> median;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -301,7 +288,7 @@ int main(int argc, char** argv) {
     buildWorld();
     benchmark::RegisterBenchmark("BM_PlayFrame", BM_PlayFrame)->Iterations(200)->Repetitions(5)->ReportAggregatesOnly(true);
     benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& m = reporter.median;
     std::printf("\nPlay frame, stage %d (street %.0f points), %d people, rain full; CPU of all threads, "
