@@ -27,6 +27,10 @@ game=$(realpath "$1")
 rounds=${2:-3}
 out=${3:-$(dirname "$game")/../pacing}
 here=$(cd "$(dirname "$0")" && pwd)
+# wait_for_log and log_lines come from the end-to-end tests' helpers; this
+# script sets its own fail and exit trap after them.
+# shellcheck source=../../tests/e2e/lib.sh
+source "$here/../../tests/e2e/lib.sh"
 bin=$(dirname "$game")
 shim=$bin/libpresent_shim.so
 replay=$bin/frame_replay
@@ -67,20 +71,6 @@ fail() {
   exit 1
 }
 
-# As in full_cycle.sh.
-wait_for_log() {
-  local pattern=$1 from=$2 count=$3 seconds=$4
-  local deadline=$((SECONDS + seconds))
-  while [ $SECONDS -lt $deadline ]; do
-    kill -0 $pid 2>/dev/null || fail "the game exited while waiting for '$pattern'"
-    local n
-    n=$(tail -n +"$from" "$log" | grep -c -- "$pattern" || true)
-    [ "$n" -ge "$count" ] && return 0
-    sleep 0.2
-  done
-  fail "no '$pattern' in the log after ${seconds}s"
-}
-log_lines() { wc -l <"$log"; }
 # Taps until the log gains `count` lines matching `pattern`: a tap is dropped
 # while a fade still runs, and a fade lasts longer when frames are slow.
 tap_until() {
